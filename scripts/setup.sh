@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Shared set-up for run.sh and test.sh: installs the Debian packages the build needs (only the
+# missing ones), then configures and builds the given CMake preset. Safe to run again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset="${1:-default}"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
+    fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
+    xvfb xauth dbus-daemon # screenshots and tests under a real X server
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "==> Installing missing packages: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+    echo "==> All needed Debian packages are installed"
+fi
+
+echo "==> Configuring (preset: $preset)"
+cmake --preset "$preset" >/dev/null
+echo "==> Building (preset: $preset)"
+cmake --build --preset "$preset"

@@ -1,0 +1,97 @@
+#include <QtTest>
+
+#include <set>
+
+#include "Answers.h"
+
+using namespace quiz;
+
+class TestAnswers : public QObject {
+    Q_OBJECT
+private slots:
+    void freshSheetHoldsMaybeEverywhere() {
+        AnswerSheet sheet;
+        for (int n = 1; n <= QuestionCount; ++n)
+            QCOMPARE(sheet[n], Maybe);
+    }
+
+    void storeTouchesOnlyItsSlot() {
+        AnswerSheet sheet;
+        sheet.Store(3, No);
+        sheet.Store(10, Yes);
+        for (int n = 1; n <= QuestionCount; ++n)
+            QCOMPARE(sheet[n], n == 3 ? No : n == 10 ? Yes : Maybe);
+    }
+
+    void lastStoreWins() {
+        AnswerSheet sheet;
+        sheet.Store(4, Yes);
+        sheet.Store(4, No);
+        sheet.Store(4, Maybe);
+        QCOMPARE(sheet[4], Maybe);
+        sheet.Store(1, Yes);
+        sheet.Initialise();
+        QCOMPARE(sheet[1], Maybe);
+    }
+
+    void catalogueIsNumberedAndGrouped() {
+        for (int n = 1; n <= QuestionCount; ++n) {
+            const Question& q = QuestionAt(n);
+            QCOMPARE(q.number, n);
+            QCOMPARE(q.group, n <= 5 ? Group::Personal : Group::Economic);
+            QCOMPARE(QString::fromUtf8(q.labelName.data(), qsizetype(q.labelName.size())),
+                     QStringLiteral("lblQ%1").arg(n));
+        }
+    }
+
+    void catalogueTopicsAndMenuItems() {
+        const char* topics[] = {"Conscription", "Media",     "Privacy",       "Prohibition",
+                                "Borders",      "Subsidies", "Protectionism", "Labor",
+                                "Income Tax",   "Defense"};
+        const char* items[] = {"mnuQuotesConscription",  "mnuQuotesMedia",   "mnuQuotesPrivacy",
+                               "mnuQuotesProhibition",   "mnuQuotesBorders", "mnuQuotesSubsidies",
+                               "mnuQuotesProtectionism", "mnuQuotesLabor",   "mnuQuotesTaxes",
+                               "mnuQuotesDefense"};
+        for (int n = 1; n <= QuestionCount; ++n) {
+            const Question& q = QuestionAt(n);
+            QCOMPARE(q.topic, std::string_view(topics[n - 1]));
+            QCOMPARE(q.menuItemName, std::string_view(items[n - 1]));
+            // The caption is the topic behind three blanks, with one accelerator mark in it.
+            QVERIFY(q.menuCaption.starts_with("   "));
+            std::string bare;
+            int marks = 0;
+            for (char c : q.menuCaption.substr(3)) {
+                if (c == '&')
+                    ++marks;
+                else
+                    bare += c;
+            }
+            QCOMPARE(marks, 1);
+            QCOMPARE(bare, std::string(q.topic));
+        }
+    }
+
+    void menuAcceleratorsAreDistinctWithinEachGroup() {
+        for (int first : {1, 6}) {
+            std::set<char> letters;
+            for (int n = first; n < first + 5; ++n) {
+                const auto caption = QuestionAt(n).menuCaption;
+                const char letter = caption[caption.find('&') + 1];
+                QVERIFY2(letters.insert(char(std::tolower(letter))).second, caption.data());
+            }
+        }
+    }
+
+    void statementsAreOneSentenceOfTheRightLength() {
+        for (const Question& q : QuestionCatalogue) {
+            const auto text = q.statement;
+            QVERIFY2(text.size() >= 40 && text.size() <= 62, text.data());
+            QVERIFY(!text.ends_with('.'));
+            QVERIFY(text.find('\n') == std::string_view::npos);
+            QVERIFY(text.front() >= 'A' && text.front() <= 'Z');
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAnswers)
+#include "test_answers.moc"
