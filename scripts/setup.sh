@@ -10,7 +10,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
     fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
-    xvfb xauth dbus-daemon # screenshots and tests under a real X server
+    xvfb xauth x11-utils dbus-daemon # screenshots and tests under a real X server
 )
 
 missing=()

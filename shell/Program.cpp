@@ -1,8 +1,62 @@
 #include "Program.h"
 
-#include <QApplication>
+#include "Answers.h"
+#include "Application.h"
+#include "Fonts.h"
+#include "Navigation.h"
+
+#include "About.h"
+#include "Address.h"
+#include "History.h"
+#include "Polimap.h"
+#include "Profiles.h"
+#include "Question.h"
+#include "Quotes.h"
+#include "Sources.h"
+
+void InitialiseProgram() {
+    quiz::Answers.Initialise();
+    quiz::ResetNavigation();
+    QApplication::setApplicationName(QStringLiteral("Quiz!"));
+    // No application display name: Qt would append it to every window caption.
+    QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
+    quiz::InstallFontSubstitutes();
+}
+
+void CreateWindows() {
+    CreateForm(Form1);
+    CreateForm(AboutBox);
+    CreateForm(Form7);
+    CreateForm(Form4);
+    CreateForm(Form3);
+    CreateForm(Form2);
+    CreateForm(Form5);
+    CreateForm(Form6);
+}
+
+void DestroyWindows() {
+    auto destroy = [](auto*& form) {
+        delete form;
+        form = nullptr;
+    };
+    destroy(Form6);
+    destroy(Form5);
+    destroy(Form2);
+    destroy(Form3);
+    destroy(Form4);
+    destroy(Form7);
+    destroy(AboutBox);
+    destroy(Form1);
+}
 
 int RunProgram(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    return 0;
+    // Qt's own high-DPI scaling maps the design's 96-dpi pixels to the screen.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    TApplication app(argc, argv);
+    InitialiseProgram();
+    CreateWindows();
+    Form1->show();
+    const int status = app.exec();
+    DestroyWindows();
+    return status;
 }

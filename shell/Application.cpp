@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+void TApplication::ShowException(const QString& message) {
+    QString text = message;
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}

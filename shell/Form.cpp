@@ -1,0 +1,131 @@
+#include "Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace {
+TForm* mainForm = nullptr;
+}
+
+TForm::TForm(QWidget* parent)
+    : QMainWindow(parent) {
+    if (!mainForm)
+        mainForm = this;
+}
+
+TForm::~TForm() {
+    if (loop_)
+        loop_->exit(mrCancel);
+    if (mainForm == this)
+        mainForm = nullptr;
+}
+
+TForm* TForm::MainForm() {
+    return mainForm;
+}
+
+void TForm::Create() {
+    if (QWidget* client = centralWidget())
+        client->installEventFilter(this);
+    FormCreate();
+}
+
+TModalResult TForm::ShowModal() {
+    if (isVisible() || loop_)
+        throw std::logic_error("Cannot make a visible window modal");
+
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+
+    QEventLoop loop;
+    loop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    loop_ = nullptr;
+
+    hide();
+    setWindowModality(Qt::NonModal);
+    if (previous && previous->isVisible())
+        previous->activateWindow();
+    return modalResult_;
+}
+
+void TForm::Close() {
+    close();
+}
+
+void TForm::SetModalResult(TModalResult result) {
+    modalResult_ = result;
+    if (result != mrNone && loop_)
+        close();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (loop_) {
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        loop_->exit(modalResult_);
+    } else if (IsMainForm()) {
+        // Closing the main window ends the program, also when it is hidden at the time.
+        QCoreApplication::exit(0);
+    }
+}
+
+bool TForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == centralWidget()) {
+        ++paintCount_;
+        FormPaint();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm::SetClientSize(int width, int height, bool fixed) {
+    QWidget* client = centralWidget();
+    client->setFixedSize(width, height);
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    if (fixed)
+        setFixedSize(width, height + menuHeight);
+    else
+        resize(width, height + menuHeight);
+}
+
+void TForm::SetOuterSize(int width, int height) {
+    // The design gives sizeable windows by their outer size, frame, caption and menu bar
+    // included; the client area is what remains inside.
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    const int clientWidth = width - 2 * SizeableFrame;
+    const int clientHeight = height - 2 * SizeableFrame - CaptionHeight - menuHeight;
+    centralWidget()->setMinimumSize(0, 0);
+    resize(clientWidth, clientHeight + menuHeight);
+}
+
+void TForm::SetFramePosition(int left, int top) {
+    move(left, top);
+}
+
+void TForm::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.width() / 2 - outer.width() / 2, area.height() / 2 - outer.height() / 2);
+}
+
+void TForm::SetColor(const QColor& color) {
+    QWidget* client = centralWidget();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, color);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+}

@@ -1,0 +1,181 @@
+#include "MessageDialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "Fonts.h"
+#include "MessageLayout.h"
+
+namespace quiz {
+
+namespace {
+
+std::deque<TModalResult>& QueuedAnswers() {
+    static std::deque<TModalResult> answers;
+    return answers;
+}
+
+std::vector<ShownMessage>& AnsweredMessages() {
+    static std::vector<ShownMessage> messages;
+    return messages;
+}
+
+} // namespace
+
+void QueueMessageAnswers(std::initializer_list<TModalResult> answers) {
+    QueuedAnswers().insert(QueuedAnswers().end(), answers);
+}
+
+bool HasQueuedMessageAnswers() {
+    return !QueuedAnswers().empty();
+}
+
+void ClearQueuedMessageAnswers() {
+    QueuedAnswers().clear();
+    AnsweredMessages().clear();
+}
+
+std::vector<ShownMessage> TakeAnsweredMessages() {
+    return std::exchange(AnsweredMessages(), {});
+}
+
+TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons) {
+    if (!QueuedAnswers().empty()) {
+        AnsweredMessages().push_back({text, kind, buttons});
+        const TModalResult answer = QueuedAnswers().front();
+        QueuedAnswers().pop_front();
+        return answer;
+    }
+    TMessageForm dialog(text, kind, buttons);
+    return dialog.exec();
+}
+
+} // namespace quiz
+
+using namespace quiz;
+
+TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons buttons,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("TMessageForm"));
+    setModal(true);
+    const QFont font = PixelFont(QStringLiteral("MS Sans Serif"), 11);
+    setFont(font);
+
+    // 1-2: the font's average character width and height give the dialog units.
+    const QFontMetrics metrics(font);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int w = metrics.horizontalAdvance(alphabet) / 52;
+    const int h = metrics.height();
+
+    // 3: the text wrapped at half the screen width; a CR LF pair is one line break.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    const QRect textRect =
+        metrics.boundingRect(QRect(0, 0, MessageWrapWidth(screenSize.width()), 0),
+                             Qt::AlignLeft | Qt::TextWordWrap, shown);
+
+    struct Spec {
+        MessageButton button;
+        QString caption;
+        TModalResult result;
+        const char* name;
+    };
+    std::vector<Spec> present;
+    for (const Spec& spec : {Spec{MessageButton::Yes, QStringLiteral("&Yes"), mrYes, "Yes"},
+                             Spec{MessageButton::No, QStringLiteral("&No"), mrNo, "No"},
+                             Spec{MessageButton::OK, QStringLiteral("OK"), mrOk, "OK"}}) {
+        if (buttons.testFlag(spec.button))
+            present.push_back(spec);
+    }
+
+    const MessageLayout layout =
+        LayOutMessage(w, h, textRect.width(), textRect.height(), static_cast<int>(present.size()));
+    setFixedSize(layout.clientWidth, layout.clientHeight);
+
+    const bool information = kind == MessageKind::Information;
+    setWindowTitle(information ? QStringLiteral("Information") : QStringLiteral("Confirm"));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image"));
+    icon->setGeometry(layout.icon.left, layout.icon.top, layout.icon.width, layout.icon.height);
+    icon->setPixmap(style()
+                        ->standardIcon(information ? QStyle::SP_MessageBoxInformation
+                                                   : QStyle::SP_MessageBoxQuestion)
+                        .pixmap(MessageIconSize, MessageIconSize));
+    icon->setAccessibleName(information ? tr("Information") : tr("Question"));
+
+    auto* message = new QLabel(shown, this);
+    message->setObjectName(QStringLiteral("Message"));
+    message->setTextFormat(Qt::PlainText);
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message->setGeometry(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
+
+    for (std::size_t i = 0; i < present.size(); ++i) {
+        const Spec& spec = present[i];
+        const LayoutRect& r = layout.buttons[i];
+        auto* button = new QPushButton(spec.caption, this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setGeometry(r.left, r.top, r.width, r.height);
+        button->setAutoDefault(true);
+        const TModalResult result = spec.result;
+        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        if (spec.button == MessageButton::OK ||
+            (spec.button == MessageButton::Yes && !buttons.testFlag(MessageButton::OK)))
+            defaultButton_ = button;
+        if (spec.button == MessageButton::No ||
+            (spec.button == MessageButton::OK && !buttons.testFlag(MessageButton::No)))
+            cancelButton_ = button;
+    }
+    if (defaultButton_) {
+        defaultButton_->setDefault(true);
+        defaultButton_->setFocus();
+    }
+}
+
+void TMessageForm::reject() {
+    done(mrCancel);
+}
+
+void TMessageForm::keyPressEvent(QKeyEvent* event) {
+    // Esc presses the cancel button (OK or No); the close box alone answers 2.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cancelButton_)
+            cancelButton_->click();
+        else
+            reject();
+        return;
+    }
+    // An accelerator letter works on its own too, as in a native message box.
+    if (event->modifiers() == Qt::NoModifier && !event->text().isEmpty()) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            const QString caption = button->text();
+            const auto mark = caption.indexOf(QLatin1Char('&'));
+            if (mark >= 0 && mark + 1 < caption.size() &&
+                caption.at(mark + 1).toLower() == event->text().at(0).toLower()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TMessageForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the screen, not on the window that asked for the message.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize outer = frameGeometry().size();
+        const LayoutRect at = CentredOnScreen(
+            outer.width(), outer.height(), screen->geometry().width(), screen->geometry().height());
+        move(at.left, at.top);
+    }
+}

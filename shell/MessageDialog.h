@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QFlags>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+#include "ModalResult.h"
+
+class QLabel;
+class QPushButton;
+
+namespace quiz {
+
+enum class MessageKind { Information, Confirmation };
+
+enum class MessageButton { Yes = 0x1, No = 0x2, OK = 0x4 };
+Q_DECLARE_FLAGS(MessageButtons, MessageButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
+
+// Shows `text` in a new modal message dialog and returns the result of the button that closed
+// it (Yes 6, No 7, OK 1), or 2 when the dialog was closed by its close box. A CR LF pair in the
+// text is one line break.
+TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons);
+
+// For tests: answers that the next calls return at once instead of showing a dialog, and a
+// record of what those calls would have shown.
+struct ShownMessage {
+    QString text;
+    MessageKind kind;
+    MessageButtons buttons;
+};
+void QueueMessageAnswers(std::initializer_list<TModalResult> answers);
+bool HasQueuedMessageAnswers();
+void ClearQueuedMessageAnswers();
+std::vector<ShownMessage> TakeAnsweredMessages();
+
+} // namespace quiz
+
+// The dialog itself: title and icon of its kind, the text wrapped to half the screen width, and a
+// centred row of buttons. Built for one message and destroyed when it has closed.
+class TMessageForm : public QDialog {
+    Q_OBJECT
+public:
+    TMessageForm(const QString& text, quiz::MessageKind kind, quiz::MessageButtons buttons,
+                 QWidget* parent = nullptr);
+
+    QPushButton* DefaultButton() const { return defaultButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+
+    // Accepted by the dialog's own close path: the close box and the system close command.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* defaultButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};

@@ -1,0 +1,177 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "GuiTestSupport.h"
+#include "MessageDialog.h"
+
+using namespace quiz;
+using testing::child;
+using testing::ModalAction;
+
+namespace {
+
+const MessageButtons YesNo = MessageButton::Yes | MessageButton::No;
+
+// Runs a real dialog, acting on it from a timer once it is up.
+TModalResult RunAndAct(const QString& text, MessageKind kind, MessageButtons buttons,
+                       const ModalAction::Action& action) {
+    ModalAction act(action);
+    const TModalResult result = RunMessageDialog(text, kind, buttons);
+    if (!act.Done())
+        qWarning("the dialog never became the active modal widget");
+    return result;
+}
+
+} // namespace
+
+class TestMessageDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        ClearQueuedMessageAnswers();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void informationDialogLooks() {
+        TMessageForm form(QStringLiteral("Hello there"), MessageKind::Information,
+                          MessageButton::OK);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Information"));
+        const auto buttons = form.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+        QCOMPARE(form.DefaultButton(), buttons[0]);
+        QCOMPARE(form.CancelButton(), buttons[0]);
+        QVERIFY(!child<QLabel>(&form, "Image")->pixmap().isNull());
+        QCOMPARE(child<QLabel>(&form, "Image")->size(), QSize(32, 32));
+        QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        // One button wide row, centred.
+        QCOMPARE(buttons[0]->x(), (form.width() - buttons[0]->width()) / 2);
+    }
+
+    void confirmationButtonsStandYesThenNo() {
+        // The set is unordered for the caller; the dialog lays out Yes then No.
+        TMessageForm form(QStringLiteral("Keep your old answers?"), MessageKind::Confirmation,
+                          MessageButton::No | MessageButton::Yes);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Confirm"));
+        auto* yes = child<QPushButton>(&form, "Yes");
+        auto* no = child<QPushButton>(&form, "No");
+        QCOMPARE(yes->text(), QStringLiteral("&Yes"));
+        QCOMPARE(no->text(), QStringLiteral("&No"));
+        QVERIFY(yes->x() + yes->width() < no->x());
+        QCOMPARE(yes->y(), no->y());
+        QCOMPARE(yes->size(), no->size());
+        const int rowWidth = no->x() + no->width() - yes->x();
+        QCOMPARE(yes->x(), (form.width() - rowWidth) / 2);
+        QCOMPARE(form.DefaultButton(), yes);
+        QCOMPARE(form.CancelButton(), no);
+        QVERIFY(!child<QLabel>(&form, "Image")->pixmap().isNull());
+    }
+
+    void lineBreaksAndWrapping() {
+        TMessageForm two(QStringLiteral("first\r\n\r\nsecond"), MessageKind::Information,
+                         MessageButton::OK);
+        auto* label = child<QLabel>(&two, "Message");
+        QCOMPARE(label->text(), QStringLiteral("first\n\nsecond"));
+        const int lineHeight = label->fontMetrics().height();
+        QCOMPARE(label->height(), 3 * lineHeight);
+
+        // A long text wraps at half the screen width.
+        const QString longText = QString(QStringLiteral("word ")).repeated(200).trimmed();
+        TMessageForm wide(longText, MessageKind::Information, MessageButton::OK);
+        const int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
+        auto* wrapped = child<QLabel>(&wide, "Message");
+        QVERIFY(wrapped->width() <= half);
+        QVERIFY(wrapped->width() > half - 60);
+        QVERIFY(wrapped->height() > 3 * lineHeight);
+    }
+
+    void keysAndCloseBox_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("key"); // 0: the close box
+        QTest::addColumn<int>("expected");
+        const int info = int(MessageKind::Information);
+        const int confirm = int(MessageKind::Confirmation);
+        QTest::newRow("information Enter") << info << int(Qt::Key_Return) << mrOk;
+        QTest::newRow("information Esc") << info << int(Qt::Key_Escape) << mrOk;
+        QTest::newRow("information close box") << info << 0 << mrCancel;
+        QTest::newRow("confirm Enter") << confirm << int(Qt::Key_Return) << mrYes;
+        QTest::newRow("confirm Esc") << confirm << int(Qt::Key_Escape) << mrNo;
+        QTest::newRow("confirm close box") << confirm << 0 << mrCancel;
+        QTest::newRow("confirm letter N") << confirm << int(Qt::Key_N) << mrNo;
+        QTest::newRow("confirm Tab Enter") << confirm << int(Qt::Key_Tab) << mrNo;
+    }
+    void keysAndCloseBox() {
+        QFETCH(int, kind);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        const MessageKind k = MessageKind(kind);
+        const MessageButtons buttons =
+            k == MessageKind::Information ? MessageButtons(MessageButton::OK) : YesNo;
+        const TModalResult result =
+            RunAndAct(QStringLiteral("Keep your old answers?"), k, buttons, [key](QWidget* dialog) {
+                if (key == 0) {
+                    dialog->close();
+                } else if (key == Qt::Key_Tab) {
+                    testing::PressKey(dialog, Qt::Key_Tab);
+                    testing::PressKey(dialog, Qt::Key_Return);
+                } else {
+                    testing::PressKey(dialog, Qt::Key(key));
+                }
+            });
+        QCOMPARE(result, expected);
+    }
+
+    void clickingAButtonReturnsItsResult() {
+        const TModalResult yes =
+            RunAndAct(QStringLiteral("?"), MessageKind::Confirmation, YesNo, [](QWidget* dialog) {
+                QTest::mouseClick(child<QPushButton>(dialog, "Yes"), Qt::LeftButton);
+            });
+        QCOMPARE(yes, mrYes);
+        const TModalResult no =
+            RunAndAct(QStringLiteral("?"), MessageKind::Confirmation, YesNo, [](QWidget* dialog) {
+                QTest::mouseClick(child<QPushButton>(dialog, "No"), Qt::LeftButton);
+            });
+        QCOMPARE(no, mrNo);
+    }
+
+    void focusStartsOnTheFirstButtonAndDialogIsCentred() {
+        QWidget caller;
+        caller.setGeometry(10, 10, 200, 100);
+        caller.show();
+        QString focused;
+        QPoint centre;
+        QPoint callerCentre = caller.geometry().center();
+        RunAndAct(QStringLiteral("Keep your old answers?"), MessageKind::Confirmation, YesNo,
+                  [&](QWidget* dialog) {
+                      focused =
+                          dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+                      centre = dialog->frameGeometry().center();
+                      dialog->close();
+                  });
+        QCOMPARE(focused, QStringLiteral("Yes"));
+        const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+        QVERIFY(qAbs(centre.x() - screenCentre.x()) <= 1);
+        QVERIFY(qAbs(centre.y() - screenCentre.y()) <= 1);
+        QVERIFY(centre != callerCentre);
+    }
+
+    void cannedAnswersSkipTheDialog() {
+        QueueMessageAnswers({mrYes, mrOk});
+        QCOMPARE(RunMessageDialog(QStringLiteral("a"), MessageKind::Confirmation, YesNo), mrYes);
+        QCOMPARE(RunMessageDialog(QStringLiteral("b"), MessageKind::Information, MessageButton::OK),
+                 mrOk);
+        QVERIFY(!HasQueuedMessageAnswers());
+        const auto shown = TakeAnsweredMessages();
+        QCOMPARE(shown.size(), std::size_t(2));
+        QCOMPARE(shown[0].text, QStringLiteral("a"));
+        QCOMPARE(shown[0].kind, MessageKind::Confirmation);
+        QCOMPARE(shown[1].buttons, MessageButtons(MessageButton::OK));
+        QVERIFY(TakeAnsweredMessages().empty());
+    }
+};
+
+QTEST_MAIN(TestMessageDialog)
+#include "test_messagedialog.moc"

@@ -1,0 +1,66 @@
+#include <QtTest>
+
+#include "MessageLayout.h"
+
+using namespace quiz;
+
+class TestMessageLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExample() {
+        // w 6, h 13 and a text block of 300 x 39 with one OK button.
+        const MessageLayout m = LayOutMessage(6, 13, 300, 39, 1);
+        QCOMPARE(m.horizontalMargin, 12);
+        QCOMPARE(m.verticalMargin, 13);
+        QCOMPARE(m.horizontalSpacing, 15);
+        QCOMPARE(m.verticalSpacing, 16);
+        QCOMPARE(m.buttonWidth, 75);
+        QCOMPARE(m.buttonHeight, 23);
+        QCOMPARE(m.buttonSpacing, 6);
+        QCOMPARE(m.clientWidth, 371);
+        QCOMPARE(m.clientHeight, 104);
+        QCOMPARE(m.icon, (LayoutRect{12, 13, 32, 32}));
+        QCOMPARE(m.text, (LayoutRect{12 + 32 + 15, 13, 300, 39}));
+        QCOMPARE(m.buttons.size(), std::size_t(1));
+        QCOMPARE(m.buttons[0], (LayoutRect{148, 68, 75, 23}));
+    }
+
+    void unitsRoundHalvesUp() {
+        QCOMPARE(HorizontalUnits(10, 7), 18); // 17.5
+        QCOMPARE(HorizontalUnits(50, 5), 63); // 62.5
+        QCOMPARE(VerticalUnits(14, 12), 21);  // exact
+        QCOMPARE(VerticalUnits(10, 12), 15);  // exactly 15
+        QCOMPARE(VerticalUnits(10, 13), 16);  // 16.25
+        QCOMPARE(VerticalUnits(14, 13), 23);  // 22.75
+        QCOMPARE(VerticalUnits(4, 13), 7);    // 6.5
+    }
+
+    void shortTextTakesTheIconHeightAndRowWidth() {
+        // A one-word message: the block is 32 high; two buttons are wider than the block.
+        const MessageLayout m = LayOutMessage(6, 13, 20, 13, 2);
+        const int row = 2 * 75 + 6;
+        QCOMPARE(m.clientWidth, row + 24);
+        QCOMPARE(m.clientHeight, 32 + 23 + 16 + 26);
+        QCOMPARE(m.buttons.size(), std::size_t(2));
+        // Yes on the left, the pair centred, both on one row.
+        QCOMPARE(m.buttons[0].left, (m.clientWidth - row) / 2);
+        QCOMPARE(m.buttons[1].left, m.buttons[0].left + 75 + 6);
+        QCOMPARE(m.buttons[0].top, m.buttons[1].top);
+        QCOMPARE(m.buttons[0].top, 32 + 13 + 16);
+    }
+
+    void noButtonsNoRow() {
+        const MessageLayout m = LayOutMessage(6, 13, 100, 13, 0);
+        QVERIFY(m.buttons.empty());
+        QCOMPARE(m.clientWidth, 100 + 32 + 15 + 24);
+    }
+
+    void centringUsesTheOuterSizeAndTruncates() {
+        QCOMPARE(CentredOnScreen(371, 131, 1024, 768), (LayoutRect{327, 319, 371, 131}));
+        QCOMPARE(CentredOnScreen(101, 51, 1001, 601), (LayoutRect{450, 275, 101, 51}));
+        QCOMPARE(MessageWrapWidth(1025), 512);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestMessageLayout)
+#include "test_messagelayout.moc"

@@ -1,0 +1,93 @@
+#include <QMenuBar>
+
+#include "Answers.h"
+#include "Application.h"
+#include "Form.h"
+#include "GuiTestSupport.h"
+#include "Navigation.h"
+#include "Program.h"
+
+#include "About.h"
+#include "Address.h"
+#include "History.h"
+#include "Polimap.h"
+#include "Profiles.h"
+#include "Question.h"
+#include "Quotes.h"
+#include "Sources.h"
+
+// Start-up as the program does it: state first, then the eight windows in their fixed order.
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        quiz::Answers.Store(4, quiz::Yes);
+        quiz::SplashShown = true;
+        quiz::TopicIndex = 7;
+        InitialiseProgram();
+        CreateWindows();
+    }
+
+    void stateIsFreshAndTitleSet() {
+        for (int n = 1; n <= 10; ++n)
+            QCOMPARE(quiz::Answers[n], quiz::Maybe);
+        QCOMPARE(quiz::SplashShown, false);
+        QCOMPARE(quiz::TopicIndex, 0);
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Quiz!"));
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+    }
+
+    void windowsExistHiddenWithTheirDesign_data() {
+        QTest::addColumn<TForm*>("form");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("client"); // empty for sizeable windows given by outer size
+        QTest::addColumn<bool>("fixed");
+        QTest::newRow("Form1") << static_cast<TForm*>(Form1) << "TForm1"
+                               << "Meridian Political Quiz" << QSize(635, 442) << true;
+        QTest::newRow("AboutBox") << static_cast<TForm*>(AboutBox) << "TAboutBox"
+                                  << "About" << QSize(431, 310) << true;
+        QTest::newRow("Form7") << static_cast<TForm*>(Form7) << "TForm7"
+                               << "Your Name Here" << QSize() << false;
+        QTest::newRow("Form4") << static_cast<TForm*>(Form4) << "TForm4"
+                               << "History of the Quiz" << QSize() << false;
+        QTest::newRow("Form3") << static_cast<TForm*>(Form3) << "TForm3"
+                               << "The Political Map" << QSize(540, 440) << true;
+        QTest::newRow("Form2") << static_cast<TForm*>(Form2) << "TForm2"
+                               << "Profiles" << QSize(426, 275) << true;
+        QTest::newRow("Form5") << static_cast<TForm*>(Form5) << "TForm5"
+                               << "Topical Quotes" << QSize() << false;
+        QTest::newRow("Form6") << static_cast<TForm*>(Form6) << "TForm6"
+                               << "Resources" << QSize() << false;
+    }
+    void windowsExistHiddenWithTheirDesign() {
+        QFETCH(TForm*, form);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QSize, client);
+        QFETCH(bool, fixed);
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), name);
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(!form->isVisible());
+        if (client.isValid())
+            QCOMPARE(form->centralWidget()->size(), client);
+        QCOMPARE(form->minimumSize() == form->maximumSize(), fixed);
+    }
+
+    void quizWindowIsTheMainWindow() { QCOMPARE(TForm::MainForm(), static_cast<TForm*>(Form1)); }
+
+    void cleanupTestCase() {
+        DestroyWindows();
+        QVERIFY(!Form1 && !Form6);
+        QVERIFY(!TForm::MainForm());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    TApplication app(argc, argv);
+    TestProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_program.moc"
