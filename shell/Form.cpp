@@ -1,11 +1,15 @@
 #include "Form.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTextEdit>
 
 #include <stdexcept>
 
@@ -79,6 +83,29 @@ void TForm::closeEvent(QCloseEvent* event) {
         // Closing the main window ends the program, also when it is hidden at the time.
         QCoreApplication::exit(0);
     }
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    QWidget* focus = focusWidget();
+    const bool textBoxHasFocus =
+        qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus);
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && !textBoxHasFocus) {
+        if (event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+            cancelButton_->click();
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            auto* focusedButton = qobject_cast<QAbstractButton*>(focus);
+            QAbstractButton* target = focusedButton ? focusedButton : defaultButton_;
+            if (target && target->isEnabled()) {
+                target->click();
+                return;
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool TForm::eventFilter(QObject* watched, QEvent* event) {

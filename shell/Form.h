@@ -4,6 +4,7 @@
 
 #include "ModalResult.h"
 
+class QAbstractButton;
 class QEventLoop;
 
 // The base of every window of the program. A window is created once, hidden, and lives until the
@@ -47,6 +48,11 @@ public:
     static constexpr int SizeableFrame = 4;
     static constexpr int CaptionHeight = 19;
 
+    // Esc clicks the cancel button and Enter the default button, except while a multi-line text
+    // box has the focus, which keeps those keys; Enter on a focused button clicks that button.
+    void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+
     // Number of paint hook calls so far (for tests and idle checks).
     int PaintCount() const { return paintCount_; }
 
@@ -59,12 +65,15 @@ protected:
     virtual void FormPaint() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QEventLoop* loop_ = nullptr;
     TModalResult modalResult_ = mrNone;
     int paintCount_ = 0;
+    QAbstractButton* cancelButton_ = nullptr;
+    QAbstractButton* defaultButton_ = nullptr;
 };
 
 // Creates a window of type T hidden, runs its creation handler and stores it in `instance`. The
