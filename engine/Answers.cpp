@@ -38,7 +38,7 @@ const Question& QuestionAt(int number) {
 
 void AnswerSheet::Store(int question, int value) {
     assert(question >= 1 && question <= QuestionCount);
-    assert(value == Yes || value == Maybe || value == No);
+    assert(value == YesValue || value == MaybeValue || value == NoValue);
     values_[static_cast<std::size_t>(question - 1)] = value;
 }
 

@@ -6,9 +6,9 @@
 namespace quiz {
 
 // What an answer adds to its group's score.
-inline constexpr int Yes = 20;
-inline constexpr int Maybe = 10;
-inline constexpr int No = 0;
+inline constexpr int YesValue = 20;
+inline constexpr int MaybeValue = 10;
+inline constexpr int NoValue = 0;
 
 inline constexpr int QuestionCount = 10;
 
@@ -35,7 +35,7 @@ class AnswerSheet {
 public:
     AnswerSheet() { Initialise(); }
 
-    void Initialise() { values_.fill(Maybe); }
+    void Initialise() { values_.fill(MaybeValue); }
     void Store(int question, int value);
     int operator[](int question) const;
 

@@ -85,6 +85,14 @@ void TForm::closeEvent(QCloseEvent* event) {
     }
 }
 
+void TForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_)
+        CentreOnScreen();
+    if (firstFocus_)
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm::keyPressEvent(QKeyEvent* event) {
     QWidget* focus = focusWidget();
     const bool textBoxHasFocus =

@@ -53,6 +53,11 @@ public:
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void SetDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
 
+    // The control that has the focus whenever the window opens (the first in the tab order).
+    void SetFirstFocus(QWidget* control) { firstFocus_ = control; }
+    // Centre the window on the screen each time it opens, frame included.
+    void SetCentredOnScreen(bool centred) { centred_ = centred; }
+
     // Number of paint hook calls so far (for tests and idle checks).
     int PaintCount() const { return paintCount_; }
 
@@ -66,6 +71,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -74,6 +80,8 @@ private:
     int paintCount_ = 0;
     QAbstractButton* cancelButton_ = nullptr;
     QAbstractButton* defaultButton_ = nullptr;
+    QWidget* firstFocus_ = nullptr;
+    bool centred_ = false;
 };
 
 // Creates a window of type T hidden, runs its creation handler and stores it in `instance`. The

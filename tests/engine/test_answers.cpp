@@ -12,26 +12,26 @@ private slots:
     void freshSheetHoldsMaybeEverywhere() {
         AnswerSheet sheet;
         for (int n = 1; n <= QuestionCount; ++n)
-            QCOMPARE(sheet[n], Maybe);
+            QCOMPARE(sheet[n], MaybeValue);
     }
 
     void storeTouchesOnlyItsSlot() {
         AnswerSheet sheet;
-        sheet.Store(3, No);
-        sheet.Store(10, Yes);
+        sheet.Store(3, NoValue);
+        sheet.Store(10, YesValue);
         for (int n = 1; n <= QuestionCount; ++n)
-            QCOMPARE(sheet[n], n == 3 ? No : n == 10 ? Yes : Maybe);
+            QCOMPARE(sheet[n], n == 3 ? NoValue : n == 10 ? YesValue : MaybeValue);
     }
 
     void lastStoreWins() {
         AnswerSheet sheet;
-        sheet.Store(4, Yes);
-        sheet.Store(4, No);
-        sheet.Store(4, Maybe);
-        QCOMPARE(sheet[4], Maybe);
-        sheet.Store(1, Yes);
+        sheet.Store(4, YesValue);
+        sheet.Store(4, NoValue);
+        sheet.Store(4, MaybeValue);
+        QCOMPARE(sheet[4], MaybeValue);
+        sheet.Store(1, YesValue);
         sheet.Initialise();
-        QCOMPARE(sheet[1], Maybe);
+        QCOMPARE(sheet[1], MaybeValue);
     }
 
     void catalogueIsNumberedAndGrouped() {

@@ -114,23 +114,23 @@ private slots:
         QCOMPARE(Score(sheet).economicScore, 50);
         QCOMPARE(Score(sheet).philosophy, int(Centrist));
 
-        sheet.Store(1, Yes); // personal only
-        sheet.Store(2, No);
-        sheet.Store(2, Yes);
-        sheet.Store(9, No); // economic only
+        sheet.Store(1, YesValue); // personal only
+        sheet.Store(2, NoValue);
+        sheet.Store(2, YesValue);
+        sheet.Store(9, NoValue); // economic only
         const Result r = Score(sheet);
         QCOMPARE(r.personalScore, 70);
         QCOMPARE(r.economicScore, 40);
     }
 
     void cornerSheets() {
-        QCOMPARE(Score(SheetWith(Yes, Yes)).philosophy, int(Libertarian));
-        QCOMPARE(Score(SheetWith(No, No)).philosophy, int(Authoritarian));
-        const Result leftLiberal = Score(SheetWith(Yes, No));
+        QCOMPARE(Score(SheetWith(YesValue, YesValue)).philosophy, int(Libertarian));
+        QCOMPARE(Score(SheetWith(NoValue, NoValue)).philosophy, int(Authoritarian));
+        const Result leftLiberal = Score(SheetWith(YesValue, NoValue));
         QCOMPARE(leftLiberal.personalScore, 100);
         QCOMPARE(leftLiberal.economicScore, 0);
         QCOMPARE(leftLiberal.philosophy, int(LeftLiberal));
-        QCOMPARE(Score(SheetWith(No, Yes)).philosophy, int(RightConservative));
+        QCOMPARE(Score(SheetWith(NoValue, YesValue)).philosophy, int(RightConservative));
     }
 
     void labelsAreExact() {

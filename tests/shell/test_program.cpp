@@ -21,7 +21,7 @@ class TestProgram : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        quiz::Answers.Store(4, quiz::Yes);
+        quiz::Answers.Store(4, quiz::YesValue);
         quiz::SplashShown = true;
         quiz::TopicIndex = 7;
         InitialiseProgram();
@@ -30,7 +30,7 @@ private slots:
 
     void stateIsFreshAndTitleSet() {
         for (int n = 1; n <= 10; ++n)
-            QCOMPARE(quiz::Answers[n], quiz::Maybe);
+            QCOMPARE(quiz::Answers[n], quiz::MaybeValue);
         QCOMPARE(quiz::SplashShown, false);
         QCOMPARE(quiz::TopicIndex, 0);
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Quiz!"));

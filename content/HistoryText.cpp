@@ -1,0 +1,44 @@
+#include "Texts.h"
+
+namespace content {
+
+namespace {
+
+// Five paragraphs of three lines, broken by hand; the box shows the lines as they stand.
+const char* const History[] = {
+    "Avery Quill wrote the first version of this quiz in the spring of 1987, as a handout for an ",
+    "evening class on civics.  Students kept asking where they stood, and the only answer on "
+    "offer ",
+    "was a single line from left to right, with everyone who did not fit squeezed into the middle.",
+    "",
+    "The trouble with the line was easy to see.  Some people wanted government out of their "
+    "private ",
+    "lives but not out of the marketplace; others wanted just the reverse.  One line could not "
+    "tell ",
+    "them apart, so the quiz asks about personal freedom and economic freedom separately.",
+    "",
+    "Five questions feed each of the two scores.  Set side by side, the scores mark a point on a ",
+    "square chart turned on its corner into a diamond: more freedom on both scales toward the "
+    "top, ",
+    "less on both toward the bottom, and the familiar left and right at the two sides.",
+    "",
+    "Early copies went round on photocopied sheets and then on floppy disks swapped at user-group ",
+    "meetings.  The Heralds of Liberty liked the idea, printed the quiz on pocket cards, and have ",
+    "let this program use it ever since.",
+    "",
+    "Version 6.1 is the first for Windows 95 and Windows NT.  It adds quotations on each topic, ",
+    "profiles of the five philosophies and a list of groups to contact.  Take the quiz as often "
+    "as ",
+    "you like: the answers are yours alone, and nothing is saved when you leave.",
+};
+
+} // namespace
+
+QStringList HistoryLines() {
+    QStringList lines;
+    for (const char* line : History)
+        lines << QString::fromUtf8(line);
+    return lines;
+}
+
+} // namespace content

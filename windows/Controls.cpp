@@ -1,0 +1,50 @@
+#include "Controls.h"
+
+#include <QMouseEvent>
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QIcon picture = option.icon;
+    const QString caption = option.text;
+    option.icon = QIcon();
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QSize pictureSize = iconSize();
+    const int pictureLeft = 2;
+    const QRect pictureRect(pictureLeft, (height() - pictureSize.height()) / 2, pictureSize.width(),
+                            pictureSize.height());
+    picture.paint(&painter, pictureRect, Qt::AlignCenter,
+                  isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const QRect captionRect(pictureRect.right() + 1, 0, width() - pictureRect.right() - 1,
+                            height());
+    painter.drawItemText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                         isEnabled(), caption, QPalette::ButtonText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
