@@ -1,8 +1,44 @@
 #include "Polimap.h"
 
+#include <QMessageBox>
+
+#include "Cursors.h"
 #include "Fonts.h"
+#include "MapPlacement.h"
+#include "MessageDialog.h"
+#include "Navigation.h"
+#include "Scoring.h"
+
+#include "About.h"
+#include "History.h"
+#include "Profiles.h"
+#include "Quotes.h"
+#include "Sources.h"
 
 TForm3* Form3 = nullptr;
+
+namespace {
+
+// Changes a caption only when the text differs: the map sets its captions while it paints, and
+// a real change there schedules one more paint.
+void SetCaption(QLabel* label, const QString& text) {
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+QString ChartDescription(int personal, int economic, const std::string& philosophy) {
+    QString text = QStringLiteral("The red dot marks a personal self-government score of %1 and "
+                                  "an economic self-government score of %2.")
+                       .arg(personal)
+                       .arg(economic);
+    if (!philosophy.empty())
+        text += QStringLiteral(" Your philosophy is %1.").arg(QString::fromStdString(philosophy));
+    return text;
+}
+
+} // namespace
 
 TForm3::TForm3(QWidget* parent)
     : TForm(parent) {
@@ -11,4 +47,187 @@ TForm3::TForm3(QWidget* parent)
     SetClientSize(540, 440, true);
     SetFramePosition(43, -4);
     SetColor(QColor(0, 255, 255));
+
+    connect(imgHotBedLib, &THotZoneImage::Click, this, &TForm3::imgHotBedLibClick);
+    connect(imgHotBedLeft, &THotZoneImage::Click, this, &TForm3::imgHotBedLeftClick);
+    connect(imgHotBedCent, &THotZoneImage::Click, this, &TForm3::imgHotBedCentClick);
+    connect(imgHotBedRight, &THotZoneImage::Click, this, &TForm3::imgHotBedRightClick);
+    connect(imgHotBedAuth, &THotZoneImage::Click, this, &TForm3::imgHotBedAuthClick);
+    connect(cmdProfile, &QPushButton::clicked, this, &TForm3::cmdProfileClick);
+    connect(cmdRestart, &QPushButton::clicked, this, &TForm3::cmdRestartClick);
+
+    const std::pair<QAction*, void (TForm3::*)()> menuItems[] = {
+        {mnuFileRestart, &TForm3::mnuFileRestartClick},
+        {mnuFileExit, &TForm3::mnuFileExitClick},
+        {mnuQuotesConscription, &TForm3::mnuQuotesConscriptionClick},
+        {mnuQuotesMedia, &TForm3::mnuQuotesMediaClick},
+        {mnuQuotesPrivacy, &TForm3::mnuQuotesPrivacyClick},
+        {mnuQuotesProhibition, &TForm3::mnuQuotesProhibitionClick},
+        {mnuQuotesBorders, &TForm3::mnuQuotesBordersClick},
+        {mnuQuotesSubsidies, &TForm3::mnuQuotesSubsidiesClick},
+        {mnuQuotesProtectionism, &TForm3::mnuQuotesProtectionismClick},
+        {mnuQuotesLabor, &TForm3::mnuQuotesLaborClick},
+        {mnuQuotesTaxes, &TForm3::mnuQuotesTaxesClick},
+        {mnuQuotesDefense, &TForm3::mnuQuotesDefenseClick},
+        {Resources1, &TForm3::Resources1Click},
+        {Quizhistory1, &TForm3::Quizhistory1Click},
+        {Hmmmm1, &TForm3::Hmmmm1Click},
+        {mnuProfLib, &TForm3::mnuProfLibClick},
+        {mnuProfLeft, &TForm3::mnuProfLeftClick},
+        {mnuProfRight, &TForm3::mnuProfRightClick},
+        {mnuProfAuth, &TForm3::mnuProfAuthClick},
+        {mnuProfCent, &TForm3::mnuProfCentClick},
+        {mnuHelpScoring, &TForm3::mnuHelpScoringClick},
+        {mnuHelpAbout, &TForm3::mnuHelpAboutClick},
+    };
+    // The two group headings of the Quotes menu have no action.
+    for (const auto& [item, handler] : menuItems)
+        connect(item, &QAction::triggered, this, handler);
+}
+
+void TForm3::FormCreate() {
+    for (THotZoneImage* zone :
+         {imgHotBedLib, imgHotBedLeft, imgHotBedCent, imgHotBedRight, imgHotBedAuth})
+        zone->setCursor(quiz::CursorNumber(1));
+}
+
+void TForm3::FormPaint() {
+    // Runs before the controls are drawn, so they show the new values in the same paint. Only
+    // real changes are applied: the paint they cause finds nothing left to change.
+    SetCaption(lblEscore, QString::fromStdString(quiz::EconomicScoreCaption(quiz::EconomicScore)));
+    SetCaption(lblPscore, QString::fromStdString(quiz::PersonalScoreCaption(quiz::PersonalScore)));
+    const quiz::DotBox dot = quiz::DotBounds(quiz::PersonalScore, quiz::EconomicScore);
+    if (shpRedDot->pos() != QPoint(dot.left, dot.top))
+        shpRedDot->move(dot.left, dot.top);
+    const QString description =
+        ChartDescription(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy);
+    if (imgMap->accessibleDescription() != description)
+        imgMap->setAccessibleDescription(description);
+}
+
+void TForm3::ShowProfile(int philosophy) {
+    quiz::ProfileIndex = philosophy;
+    Form2->ShowModal();
+}
+
+void TForm3::ShowQuotes(int topic) {
+    quiz::TopicIndex = topic;
+    Form5->ShowModal();
+}
+
+void TForm3::imgHotBedLibClick() {
+    ShowProfile(quiz::Libertarian);
+}
+void TForm3::imgHotBedLeftClick() {
+    ShowProfile(quiz::LeftLiberal);
+}
+void TForm3::imgHotBedCentClick() {
+    ShowProfile(quiz::Centrist);
+}
+void TForm3::imgHotBedRightClick() {
+    ShowProfile(quiz::RightConservative);
+}
+void TForm3::imgHotBedAuthClick() {
+    ShowProfile(quiz::Authoritarian);
+}
+
+void TForm3::mnuProfLibClick() {
+    ShowProfile(quiz::Libertarian);
+}
+void TForm3::mnuProfLeftClick() {
+    ShowProfile(quiz::LeftLiberal);
+}
+void TForm3::mnuProfCentClick() {
+    ShowProfile(quiz::Centrist);
+}
+void TForm3::mnuProfRightClick() {
+    ShowProfile(quiz::RightConservative);
+}
+void TForm3::mnuProfAuthClick() {
+    ShowProfile(quiz::Authoritarian);
+}
+
+void TForm3::mnuQuotesConscriptionClick() {
+    ShowQuotes(1);
+}
+void TForm3::mnuQuotesMediaClick() {
+    ShowQuotes(2);
+}
+void TForm3::mnuQuotesPrivacyClick() {
+    ShowQuotes(3);
+}
+void TForm3::mnuQuotesProhibitionClick() {
+    ShowQuotes(4);
+}
+void TForm3::mnuQuotesBordersClick() {
+    ShowQuotes(5);
+}
+void TForm3::mnuQuotesSubsidiesClick() {
+    ShowQuotes(6);
+}
+void TForm3::mnuQuotesProtectionismClick() {
+    ShowQuotes(7);
+}
+void TForm3::mnuQuotesLaborClick() {
+    ShowQuotes(8);
+}
+void TForm3::mnuQuotesTaxesClick() {
+    ShowQuotes(9);
+}
+void TForm3::mnuQuotesDefenseClick() {
+    ShowQuotes(10);
+}
+
+void TForm3::Resources1Click() {
+    Form6->ShowModal();
+}
+
+void TForm3::Quizhistory1Click() {
+    Form4->ShowModal();
+}
+
+void TForm3::Hmmmm1Click() {
+    // The system's own message box, owned by the application rather than by this window.
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Try It Yourself!"),
+                    QStringLiteral("Try taking the quiz again, but this time answer according to "
+                                   "current U.S. policy, instead of your own beliefs.  How does "
+                                   "the country score?"),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void TForm3::mnuHelpScoringClick() {
+    quiz::RunMessageDialog(
+        QString::fromStdString(quiz::ScoringExplanation(quiz::PersonalScore, quiz::EconomicScore)),
+        quiz::MessageKind::Information, quiz::MessageButton::OK);
+}
+
+void TForm3::mnuHelpAboutClick() {
+    AboutBox->ShowModal();
+}
+
+void TForm3::cmdProfileClick() {
+    // An exact, case-sensitive match of the whole label; a text matching none opens nothing.
+    for (int number = 1; number <= quiz::PhilosophyCount; ++number) {
+        if (quiz::Philosophy == quiz::PhilosophyLabels[static_cast<std::size_t>(number - 1)])
+            ShowProfile(number);
+    }
+}
+
+void TForm3::cmdRestartClick() {
+    const TModalResult answer = quiz::RunMessageDialog(
+        QStringLiteral("Keep your old answers?"), quiz::MessageKind::Confirmation,
+        quiz::MessageButton::Yes | quiz::MessageButton::No);
+    // No, Esc and the dialog's close box all count as No.
+    quiz::KeepAnswers = answer == mrYes;
+    Close();
+}
+
+void TForm3::mnuFileRestartClick() {
+    cmdRestartClick();
+}
+
+void TForm3::mnuFileExitClick() {
+    quiz::ExitRequested = true;
+    Close();
 }

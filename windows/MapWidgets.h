@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+// The picture controls of the political map window.
+
+// The political map chart, stretched to fill the whole control. It draws no background, so the
+// window's colour shows around the diamond, and it has no click action.
+class TChartImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TChartImage(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The red dot: a circle whose diameter is the smaller side of the control, centred across the
+// longer side with the odd pixel going to the right, red with a 1-pixel black outline. Around
+// the circle the control is transparent, and it lets every click through to what lies below.
+class TRedDot : public QWidget {
+    Q_OBJECT
+public:
+    explicit TRedDot(QWidget* parent = nullptr);
+
+    // The circle's bounding square inside the control, right and bottom edges exclusive.
+    QRect CircleBounds() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An empty picture that only catches clicks: it draws nothing, and a left button pressed and
+// released inside it is a click.
+class THotZoneImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit THotZoneImage(QWidget* parent = nullptr);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
