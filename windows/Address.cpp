@@ -1,6 +1,12 @@
 #include "Address.h"
 
+#include <QPaintEvent>
+
+#include "Catalogue.h"
 #include "Fonts.h"
+#include "Navigation.h"
+#include "ReadingWidgets.h"
+#include "Texts.h"
 
 TForm7* Form7 = nullptr;
 
@@ -10,4 +16,35 @@ TForm7::TForm7(QWidget* parent)
     setFont(quiz::SystemFont());
     SetOuterSize(423, 321);
     SetFramePosition(120, 98);
+
+    SetFirstFocus(memAddress);
+    SetCancelButton(btnOK);
+    connect(btnOK, &QPushButton::clicked, this, &TForm7::btnOKClick);
+    connect(mnuEditCopy, &QAction::triggered, this, &TForm7::mnuEditCopyClick);
+}
+
+void TForm7::FormPaint() {
+    memAddress->clear();
+    const int organisation = quiz::OrganisationIndex;
+    if (!content::IsOrganisation(organisation))
+        return;
+    const QString caption = content::OrganisationName(organisation);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    memAddress->setPlainText(content::OrganisationDetails(organisation).join(u'\n'));
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Paint &&
+        !PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event)))
+        return QMainWindow::eventFilter(watched, event); // no paint of the window: no refill
+    return TForm::eventFilter(watched, event);
+}
+
+void TForm7::btnOKClick() {
+    Close();
+}
+
+void TForm7::mnuEditCopyClick() {
+    memAddress->copy();
 }

@@ -1,6 +1,12 @@
 #include "Quotes.h"
 
+#include <QPaintEvent>
+
+#include "Catalogue.h"
 #include "Fonts.h"
+#include "Navigation.h"
+#include "ReadingWidgets.h"
+#include "Texts.h"
 
 TForm5* Form5 = nullptr;
 
@@ -11,4 +17,44 @@ TForm5::TForm5(QWidget* parent)
     SetOuterSize(605, 470);
     SetFramePosition(17, 3);
     SetColor(QColor(0, 0, 128));
+
+    lblTopic->setFont(quiz::PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+    QPalette topic = lblTopic->palette();
+    topic.setColor(QPalette::Window, QColor(0, 0, 128));
+    topic.setColor(QPalette::WindowText, Qt::white);
+    lblTopic->setPalette(topic);
+
+    SetFirstFocus(btnOK);
+    SetCancelButton(btnOK);
+    connect(btnOK, &QPushButton::clicked, this, &TForm5::btnOKClick);
+    connect(mnuEditCopy, &QAction::triggered, this, &TForm5::mnuEditCopyClick);
+}
+
+void TForm5::FormPaint() {
+    memQuotes->clear();
+    const int topic = quiz::TopicIndex;
+    if (!content::IsTopic(topic))
+        return;
+    const QString caption = content::TopicCaption(topic);
+    if (lblTopic->text() != caption)
+        lblTopic->setText(caption);
+    memQuotes->setPlainText(content::QuotationLines(topic).join(u'\n'));
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+    // The topic caption is aligned to the top edge: it spans the client area's full width.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        lblTopic->setGeometry(0, 0, centralWidget()->width(), lblTopic->height());
+    if (watched == centralWidget() && event->type() == QEvent::Paint &&
+        !PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event)))
+        return QMainWindow::eventFilter(watched, event); // no paint of the window: no refill
+    return TForm::eventFilter(watched, event);
+}
+
+void TForm5::btnOKClick() {
+    Close();
+}
+
+void TForm5::mnuEditCopyClick() {
+    memQuotes->copy();
 }

@@ -1,6 +1,10 @@
 #include "Sources.h"
 
+#include "Address.h"
+#include "Cursors.h"
 #include "Fonts.h"
+#include "Navigation.h"
+#include "Pictures.h"
 
 TForm6* Form6 = nullptr;
 
@@ -11,4 +15,59 @@ TForm6::TForm6(QWidget* parent)
     SetOuterSize(581, 387);
     SetFramePosition(39, 14);
     SetColor(QColor(0, 255, 255));
+
+    Label1->setFont(quiz::PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+    QPalette text = Label1->palette();
+    text.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(text);
+
+    imgHeralds->SetBitmap(content::Logo(1));
+    imgLantern->SetBitmap(content::Logo(2));
+    imgTarrant->SetBitmap(content::Logo(3));
+    imgBooks->SetBitmap(content::Logo(4));
+    imgGrove->SetBitmap(content::Logo(5));
+
+    SetFirstFocus(btnOK);
+    SetCancelButton(btnOK);
+    connect(imgHeralds, &TPictureImage::Click, this, &TForm6::imgHeraldsClick);
+    connect(imgLantern, &TPictureImage::Click, this, &TForm6::imgLanternClick);
+    connect(imgTarrant, &TPictureImage::Click, this, &TForm6::imgTarrantClick);
+    connect(imgBooks, &TPictureImage::Click, this, &TForm6::imgBooksClick);
+    connect(imgGrove, &TPictureImage::Click, this, &TForm6::imgGroveClick);
+    connect(btnOK, &QPushButton::clicked, this, &TForm6::btnOKClick);
+}
+
+void TForm6::FormCreate() {
+    // The quiz window, created first, has registered the question-mark cursor as number 1.
+    for (TPictureImage* logo : {imgHeralds, imgLantern, imgTarrant, imgBooks, imgGrove})
+        logo->setCursor(quiz::CursorNumber(1));
+}
+
+void TForm6::imgHeraldsClick() {
+    ShowOrganisation(1);
+}
+
+void TForm6::imgLanternClick() {
+    ShowOrganisation(2);
+}
+
+void TForm6::imgTarrantClick() {
+    ShowOrganisation(3);
+}
+
+void TForm6::imgBooksClick() {
+    ShowOrganisation(4);
+}
+
+void TForm6::imgGroveClick() {
+    ShowOrganisation(5);
+}
+
+void TForm6::ShowOrganisation(int organisation) {
+    quiz::OrganisationIndex = organisation;
+    Form7->ShowModal();
+}
+
+void TForm6::btnOKClick() {
+    Close();
 }

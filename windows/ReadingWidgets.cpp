@@ -1,0 +1,138 @@
+#include "ReadingWidgets.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMetaMethod>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextDocumentFragment>
+
+bool PaintReachesOwnSurface(const QWidget* client, const QPaintEvent* event) {
+    QRegion own = event->region();
+    for (QObject* object : client->children()) {
+        auto* control = qobject_cast<QWidget*>(object);
+        if (!control || control->isHidden())
+            continue;
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QAbstractScrollArea*>(control))
+            own -= control->geometry();
+    }
+    return !own.isEmpty();
+}
+
+TReadingMemo::TReadingMemo(QWidget* parent)
+    : QPlainTextEdit(parent) {}
+
+QMimeData* TReadingMemo::createMimeDataFromSelection() const {
+    auto* mime = new QMimeData;
+    mime->setText(textCursor().selection().toPlainText());
+    return mime;
+}
+
+namespace {
+
+// A picture is a graphic to a screen reader; one that takes clicks is a button with a press
+// action, which does what a click does.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(TPictureImage* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    // Decided when asked: the interface may exist before the click handler is connected.
+    QAccessible::Role role() const override {
+        return picture()->IsClickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override {
+        return picture()->IsClickable() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction() && picture()->IsClickable())
+            emit picture()->Click();
+    }
+
+private:
+    TPictureImage* picture() const { return static_cast<TPictureImage*>(widget()); }
+};
+
+QAccessibleInterface* PictureAccessibleFactory(const QString& className, QObject* object) {
+    auto* picture = qobject_cast<TPictureImage*>(object);
+    if (picture && className == QLatin1String(TPictureImage::staticMetaObject.className()))
+        return new PictureAccessible(picture);
+    return nullptr;
+}
+
+} // namespace
+
+TPictureImage::TPictureImage(QWidget* parent)
+    : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PictureAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    // Both kinds of picture cover the whole control, so nothing behind it needs repainting when
+    // it is shown or repainted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPictureImage::SetDrawing(Drawing drawing) {
+    drawing_ = std::move(drawing);
+    bitmap_ = QImage();
+    stretched_ = QPixmap();
+    update();
+}
+
+void TPictureImage::SetBitmap(const QImage& bitmap) {
+    drawing_ = nullptr;
+    bitmap_ = bitmap;
+    stretched_ = QPixmap();
+    update();
+}
+
+bool TPictureImage::IsClickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&TPictureImage::Click));
+}
+
+void TPictureImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF box(rect());
+    if (drawing_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawing_(painter, box);
+        return;
+    }
+    if (bitmap_.isNull()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // A 1-bit logo shrunk by a factor of two to four loses thin strokes when pixels are simply
+    // dropped; averaging them keeps the lettering readable.
+    const qreal ratio = devicePixelRatioF();
+    const QSize target = (QSizeF(size()) * ratio).toSize();
+    if (stretched_.isNull() || stretched_.size() != target) {
+        const QImage grey = bitmap_.convertToFormat(QImage::Format_Grayscale8);
+        stretched_ = QPixmap::fromImage(
+            grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        stretched_.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(QPointF(0, 0), stretched_);
+}
+
+void TPictureImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QWidget::mousePressEvent(event);
+}
+
+void TPictureImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit Click();
+}

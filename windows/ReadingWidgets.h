@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include <functional>
+
+class QMimeData;
+class QPaintEvent;
+class QPainter;
+class QRectF;
+
+// Whether a paint of a window's client area reaches the window's own surface. Buttons and text
+// boxes are controls with a surface of their own: when one of them repaints itself (hover, focus
+// frame) Qt paints the client beneath it as well, but that is no paint of the window, and a paint
+// handler that refills the window's text boxes must not run for it, or a click into a box would
+// wipe the text being selected or typed. Labels and pictures are drawn on the window's surface.
+bool PaintReachesOwnSurface(const QWidget* client, const QPaintEvent* event);
+
+// The multi-line text box of the reading windows. Its copy operation (Edit, Copy, and Ctrl+C in
+// the box) puts the selected characters on the clipboard as plain text only.
+class TReadingMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TReadingMemo(QWidget* parent = nullptr);
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+// A picture stretched to fill the whole control, each axis on its own: either a vector drawing or
+// a bitmap. A left button pressed and released inside the control is a click; screen readers see
+// a clickable picture as a button they can press.
+class TPictureImage : public QWidget {
+    Q_OBJECT
+public:
+    using Drawing = std::function<void(QPainter&, const QRectF&)>;
+
+    explicit TPictureImage(QWidget* parent = nullptr);
+
+    void SetDrawing(Drawing drawing);
+    void SetBitmap(const QImage& bitmap);
+
+    // Whether anything listens to Click(); decides how the picture presents itself to assistive
+    // technology.
+    bool IsClickable() const;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Drawing drawing_;
+    QImage bitmap_;
+    QPixmap stretched_; // the bitmap resampled to the control's size, made on first paint
+    bool pressed_ = false;
+};
