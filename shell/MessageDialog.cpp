@@ -82,18 +82,18 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
         metrics.boundingRect(QRect(0, 0, MessageWrapWidth(screenSize.width()), 0),
                              Qt::AlignLeft | Qt::TextWordWrap, shown);
 
-    struct Spec {
+    struct Choice {
         MessageButton button;
         QString caption;
         TModalResult result;
         const char* name;
     };
-    std::vector<Spec> present;
-    for (const Spec& spec : {Spec{MessageButton::Yes, QStringLiteral("&Yes"), mrYes, "Yes"},
-                             Spec{MessageButton::No, QStringLiteral("&No"), mrNo, "No"},
-                             Spec{MessageButton::OK, QStringLiteral("OK"), mrOk, "OK"}}) {
-        if (buttons.testFlag(spec.button))
-            present.push_back(spec);
+    std::vector<Choice> present;
+    for (const Choice& choice : {Choice{MessageButton::Yes, QStringLiteral("&Yes"), mrYes, "Yes"},
+                                 Choice{MessageButton::No, QStringLiteral("&No"), mrNo, "No"},
+                                 Choice{MessageButton::OK, QStringLiteral("OK"), mrOk, "OK"}}) {
+        if (buttons.testFlag(choice.button))
+            present.push_back(choice);
     }
 
     const MessageLayout layout =
@@ -120,19 +120,19 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     message->setGeometry(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
 
     for (std::size_t i = 0; i < present.size(); ++i) {
-        const Spec& spec = present[i];
+        const Choice& choice = present[i];
         const LayoutRect& r = layout.buttons[i];
-        auto* button = new QPushButton(spec.caption, this);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        auto* button = new QPushButton(choice.caption, this);
+        button->setObjectName(QString::fromLatin1(choice.name));
         button->setGeometry(r.left, r.top, r.width, r.height);
         button->setAutoDefault(true);
-        const TModalResult result = spec.result;
+        const TModalResult result = choice.result;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
-        if (spec.button == MessageButton::OK ||
-            (spec.button == MessageButton::Yes && !buttons.testFlag(MessageButton::OK)))
+        if (choice.button == MessageButton::OK ||
+            (choice.button == MessageButton::Yes && !buttons.testFlag(MessageButton::OK)))
             defaultButton_ = button;
-        if (spec.button == MessageButton::No ||
-            (spec.button == MessageButton::OK && !buttons.testFlag(MessageButton::No)))
+        if (choice.button == MessageButton::No ||
+            (choice.button == MessageButton::OK && !buttons.testFlag(MessageButton::No)))
             cancelButton_ = button;
     }
     if (defaultButton_) {
