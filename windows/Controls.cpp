@@ -2,20 +2,30 @@
 
 #include <QMouseEvent>
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+void ClickTracker::Press(const QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        event->accept();
-    else
-        QLabel::mousePressEvent(event);
+        pressed_ = true;
+}
+
+bool ClickTracker::Release(const QMouseEvent* event, const QRect& area) {
+    const bool click = pressed_ && area.contains(event->position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mousePressEvent(event);
+    click_.Press(event);
+    event->accept(); // the window behind does not see it
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        event->accept();
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mouseReleaseEvent(event);
+    event->accept();
+    if (click_.Release(event, rect()))
         emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
 }
 
 #include <QStyleOptionButton>

@@ -39,16 +39,13 @@ THotZoneImage::THotZoneImage(QWidget* parent)
     : QWidget(parent) {}
 
 void THotZoneImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
+    click_.Press(event);
     QWidget::mousePressEvent(event);
 }
 
 void THotZoneImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
-    const bool click = pressed_ && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.Release(event, rect()))
         emit Click();
 }

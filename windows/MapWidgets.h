@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "Controls.h"
+
 // The picture controls of the political map window.
 
 // The political map chart, stretched to fill the whole control. It draws no background, so the
@@ -45,5 +47,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    ClickTracker click_;
 };

@@ -123,16 +123,13 @@ void TPictureImage::paintEvent(QPaintEvent*) {
 }
 
 void TPictureImage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
+    click_.Press(event);
     QWidget::mousePressEvent(event);
 }
 
 void TPictureImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
-    const bool click = pressed_ && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.Release(event, rect()))
         emit Click();
 }

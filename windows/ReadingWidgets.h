@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "Controls.h"
+
 #include <functional>
 
 class QMimeData;
@@ -59,5 +61,5 @@ private:
     Drawing drawing_;
     QImage bitmap_;
     QPixmap stretched_; // the bitmap resampled to the control's size, made on first paint
-    bool pressed_ = false;
+    ClickTracker click_;
 };
