@@ -1,11 +1,13 @@
 #include "Form.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
@@ -14,8 +16,27 @@
 #include <stdexcept>
 
 namespace {
+
 TForm* mainForm = nullptr;
+
+// Buttons and text boxes are controls with a surface of their own: when one of them repaints
+// itself (hover, focus frame, caret) Qt paints the client beneath it as well, but that is no paint
+// of the window, and a paint handler that refills the window's text boxes must not run for it, or
+// a click into a box would wipe the text being selected or typed. Labels and pictures are drawn on
+// the window's surface.
+bool PaintReachesOwnSurface(const QWidget* client, const QPaintEvent* event) {
+    QRegion own = event->region();
+    for (QObject* object : client->children()) {
+        auto* control = qobject_cast<QWidget*>(object);
+        if (!control || control->isHidden())
+            continue;
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QAbstractScrollArea*>(control))
+            own -= control->geometry();
+    }
+    return !own.isEmpty();
 }
+
+} // namespace
 
 TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
@@ -117,7 +138,8 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && watched == centralWidget()) {
+    if (event->type() == QEvent::Paint && watched == centralWidget() &&
+        PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event))) {
         ++paintCount_;
         FormPaint();
     }

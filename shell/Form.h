@@ -58,14 +58,15 @@ public:
     // Centre the window on the screen each time it opens, frame included.
     void SetCentredOnScreen(bool centred) { centred_ = centred; }
 
-    // Number of paint hook calls so far (for tests and idle checks).
+    // Number of paint handler runs so far (for tests and idle checks).
     int PaintCount() const { return paintCount_; }
 
 protected:
     // Creation handler, run once after the controls exist.
     virtual void FormCreate() {}
-    // Paint handler, run every time the client area is about to be drawn, also while another
-    // window is modal above this one. It runs inside the paint event: it must not open a window
+    // Paint handler, run every time the window's own surface is about to be drawn (not for a
+    // button or text box that only repaints itself), also while another window is modal above
+    // this one. It runs inside the paint event: it must not open a window
     // there, and it must not change a child in a way that schedules another paint of the client.
     virtual void FormPaint() {}
 

@@ -1,7 +1,5 @@
 #include "Address.h"
 
-#include <QPaintEvent>
-
 #include "Catalogue.h"
 #include "Fonts.h"
 #include "Navigation.h"
@@ -32,13 +30,6 @@ void TForm7::FormPaint() {
     if (windowTitle() != caption)
         setWindowTitle(caption);
     memAddress->setPlainText(content::OrganisationDetails(organisation).join(u'\n'));
-}
-
-bool TForm7::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Paint &&
-        !PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event)))
-        return QMainWindow::eventFilter(watched, event); // no paint of the window: no refill
-    return TForm::eventFilter(watched, event);
 }
 
 void TForm7::btnOKClick() {

@@ -12,7 +12,6 @@ public:
 
 protected:
     void FormPaint() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void btnOKClick();

@@ -1,6 +1,5 @@
 #include "Profiles.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 #include "Catalogue.h"
@@ -56,13 +55,6 @@ void TForm2::FormPaint() {
     TPictureImage* map = maps[philosophy - 1];
     if (map->isHidden())
         map->show();
-}
-
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Paint &&
-        !PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event)))
-        return QMainWindow::eventFilter(watched, event); // no paint of the window: no refill
-    return TForm::eventFilter(watched, event);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,5 @@
 #include "Quotes.h"
 
-#include <QPaintEvent>
-
 #include "Catalogue.h"
 #include "Fonts.h"
 #include "Navigation.h"
@@ -45,9 +43,6 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     // The topic caption is aligned to the top edge: it spans the client area's full width.
     if (watched == centralWidget() && event->type() == QEvent::Resize)
         lblTopic->setGeometry(0, 0, centralWidget()->width(), lblTopic->height());
-    if (watched == centralWidget() && event->type() == QEvent::Paint &&
-        !PaintReachesOwnSurface(centralWidget(), static_cast<QPaintEvent*>(event)))
-        return QMainWindow::eventFilter(watched, event); // no paint of the window: no refill
     return TForm::eventFilter(watched, event);
 }
 

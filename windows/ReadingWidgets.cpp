@@ -10,18 +10,6 @@
 #include <QPainter>
 #include <QTextDocumentFragment>
 
-bool PaintReachesOwnSurface(const QWidget* client, const QPaintEvent* event) {
-    QRegion own = event->region();
-    for (QObject* object : client->children()) {
-        auto* control = qobject_cast<QWidget*>(object);
-        if (!control || control->isHidden())
-            continue;
-        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QAbstractScrollArea*>(control))
-            own -= control->geometry();
-    }
-    return !own.isEmpty();
-}
-
 TReadingMemo::TReadingMemo(QWidget* parent)
     : QPlainTextEdit(parent) {}
 

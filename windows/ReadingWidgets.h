@@ -14,13 +14,6 @@ class QPaintEvent;
 class QPainter;
 class QRectF;
 
-// Whether a paint of a window's client area reaches the window's own surface. Buttons and text
-// boxes are controls with a surface of their own: when one of them repaints itself (hover, focus
-// frame) Qt paints the client beneath it as well, but that is no paint of the window, and a paint
-// handler that refills the window's text boxes must not run for it, or a click into a box would
-// wipe the text being selected or typed. Labels and pictures are drawn on the window's surface.
-bool PaintReachesOwnSurface(const QWidget* client, const QPaintEvent* event);
-
 // The multi-line text box of the reading windows. Its copy operation (Edit, Copy, and Ctrl+C in
 // the box) puts the selected characters on the clipboard as plain text only.
 class TReadingMemo : public QPlainTextEdit {
