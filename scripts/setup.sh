@@ -13,6 +13,10 @@ packages=(
     xvfb xauth x11-utils dbus-daemon # screenshots and tests under a real X server
 )
 
+# Callers with needs of their own (packaging checks) name them here.
+read -r -a extra <<< "${QUIZ_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Fonts.h"
 #include "Navigation.h"
+#include "Pictures.h"
 
 #include "About.h"
 #include "Address.h"
@@ -18,6 +19,8 @@ void InitialiseProgram() {
     quiz::Answers.Initialise();
     quiz::ResetNavigation();
     QApplication::setApplicationName(QStringLiteral("Quiz!"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quiz"));
+    QApplication::setWindowIcon(content::ProgramIcon()); // every title bar and the task list
     // No application display name: Qt would append it to every window caption.
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
     quiz::InstallFontSubstitutes();

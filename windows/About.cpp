@@ -42,7 +42,6 @@ TAboutBox::TAboutBox(QWidget* parent)
         control->setFont(bold);
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setIconSize(QSize(16, 16));
-    setWindowIcon(content::ProgramIcon());
 
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     Timer1->OnTimer = [this] { Timer1Timer(); };
