@@ -1,5 +1,7 @@
 #include "MapWidgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,8 +9,49 @@
 
 #include "MapChart.h"
 
+namespace {
+
+// To a screen reader the chart and the dot are pictures, and a click zone is a button whose
+// press action does what a click does.
+class HotZoneAccessible : public QAccessibleWidget {
+public:
+    explicit HotZoneAccessible(THotZoneImage* zone)
+        : QAccessibleWidget(zone, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction())
+            emit static_cast<THotZoneImage*>(widget())->Click();
+    }
+};
+
+QAccessibleInterface* MapAccessibleFactory(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String(THotZoneImage::staticMetaObject.className()))
+        return new HotZoneAccessible(static_cast<THotZoneImage*>(widget));
+    if (className == QLatin1String(TChartImage::staticMetaObject.className()) ||
+        className == QLatin1String(TRedDot::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    return nullptr;
+}
+
+void InstallMapAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MapAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
 TChartImage::TChartImage(QWidget* parent)
-    : QWidget(parent) {}
+    : QWidget(parent) {
+    InstallMapAccessibility();
+}
 
 void TChartImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -17,6 +60,7 @@ void TChartImage::paintEvent(QPaintEvent*) {
 
 TRedDot::TRedDot(QWidget* parent)
     : QWidget(parent) {
+    InstallMapAccessibility();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -36,7 +80,9 @@ void TRedDot::paintEvent(QPaintEvent*) {
 }
 
 THotZoneImage::THotZoneImage(QWidget* parent)
-    : QWidget(parent) {}
+    : QWidget(parent) {
+    InstallMapAccessibility();
+}
 
 void THotZoneImage::mousePressEvent(QMouseEvent* event) {
     click_.Press(event);

@@ -7,7 +7,8 @@
 // The picture controls of the political map window.
 
 // The political map chart, stretched to fill the whole control. It draws no background, so the
-// window's colour shows around the diamond, and it has no click action.
+// window's colour shows around the diamond, and it has no click action. Screen readers see it as
+// a picture.
 class TChartImage : public QWidget {
     Q_OBJECT
 public:
@@ -33,7 +34,7 @@ protected:
 };
 
 // An empty picture that only catches clicks: it draws nothing, and a left button pressed and
-// released inside it is a click.
+// released inside it is a click. Screen readers see it as a button they can press.
 class THotZoneImage : public QWidget {
     Q_OBJECT
 public:

@@ -120,6 +120,32 @@ TForm1::TForm1(QWidget* parent)
 
     setAccessibleName(windowTitle());
     btnResults->setAccessibleDescription(tr("Shows your result and the political map"));
+    lblYMNPersonal->setAccessibleName(tr("Answers to the personal issues: Yes, Maybe, No"));
+    lblYMNPersonal->setAccessibleDescription(tr("Heads the three columns of answer buttons"));
+    lblYMNEconomic->setAccessibleName(tr("Answers to the economic issues: Yes, Maybe, No"));
+    lblYMNEconomic->setAccessibleDescription(tr("Heads the three columns of answer buttons"));
+    // The group boxes and radio buttons have no caption: screen readers name them after their
+    // question and answer, and read the statement as their description. A statement label reads
+    // as its text and tells what a click on it does.
+    QGroupBox* const groups[] = {grpQ1, grpQ2, grpQ3, grpQ4, grpQ5,
+                                 grpQ6, grpQ7, grpQ8, grpQ9, grpQ10};
+    const QString answerWords[] = {tr("Yes"), tr("Maybe"), tr("No")};
+    for (int n = 1; n <= QuestionCount; ++n) {
+        const Question& question = QuestionAt(n);
+        const QString statement =
+            QString::fromUtf8(question.statement.data(), qsizetype(question.statement.size()));
+        const QString topic =
+            QString::fromUtf8(question.topic.data(), qsizetype(question.topic.size()));
+        groups[n - 1]->setAccessibleName(tr("Question %1: %2").arg(n).arg(topic));
+        groups[n - 1]->setAccessibleDescription(statement);
+        statements[n - 1]->setAccessibleDescription(
+            tr("Click to read quotations on %1; the Quotes menu shows them too").arg(topic));
+        for (int a = 0; a < 3; ++a) {
+            QRadioButton* button = answers[3 * (n - 1) + a].button;
+            button->setAccessibleName(tr("Question %1: %2").arg(n).arg(answerWords[a]));
+            button->setAccessibleDescription(statement);
+        }
+    }
 }
 
 void TForm1::FormCreate() {
