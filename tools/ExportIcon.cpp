@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!root.mkpath(folder))
             return 1;
-        const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage scaled =
+            icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         if (!scaled.save(root.filePath(folder + QStringLiteral("/org.example.quiz.png"))))
             return 1;
     }

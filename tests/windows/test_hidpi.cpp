@@ -3,12 +3,12 @@
 
 #include "Application.h"
 #include "GuiTestSupport.h"
+#include "MapPlacement.h"
 #include "Navigation.h"
 #include "Polimap.h"
 #include "Profiles.h"
 #include "Program.h"
 #include "Question.h"
-#include "MapPlacement.h"
 #include "Scoring.h"
 
 using testing::child;
