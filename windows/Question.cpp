@@ -1,6 +1,7 @@
 #include "Question.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 #include "About.h"
@@ -217,6 +218,9 @@ void TForm1::CalculateResults() {
 }
 
 void TForm1::btnResultsClick() {
+    // An activation that reaches this window while it is hidden moves its focus on; the control
+    // that had the focus gets it back when the window returns.
+    const QPointer<QWidget> focus = focusWidget();
     CalculateResults();
     ShowInformation(QString::fromStdString(ResultSentence(Philosophy)));
     hide();
@@ -232,6 +236,8 @@ void TForm1::btnResultsClick() {
         show();
         raise();
         activateWindow();
+        if (focus)
+            focus->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
