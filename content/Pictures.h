@@ -27,6 +27,9 @@ QImage Logo(int organisation);
 QImage ProgramIconImage();
 QIcon ProgramIcon();
 
+// The green check mark of a standard OK button, drawn at any size.
+QIcon CheckMarkIcon();
+
 // The question-mark cursor: 32 x 32, black, white and transparent, hot spot (16, 9).
 QImage QuestionCursorImage();
 QPoint QuestionCursorHotSpot();

@@ -5,7 +5,8 @@ target_sources(quiz_content PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/SmallMaps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Logos.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramIcon.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/QuestionCursor.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/QuestionCursor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CheckMark.cpp)
 
 # For a static library this form links the resource's object file into every executable that links
 # quiz_content, so the logos are registered without a Q_INIT_RESOURCE call.

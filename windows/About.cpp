@@ -1,7 +1,5 @@
 #include "About.h"
 
-#include <QStyle>
-
 #include "Fonts.h"
 #include "Pictures.h"
 #include "Texts.h"
@@ -40,7 +38,7 @@ TAboutBox::TAboutBox(QWidget* parent)
                              static_cast<QWidget*>(Comments), static_cast<QWidget*>(Label1),
                              static_cast<QWidget*>(OKButton)})
         control->setFont(bold);
-    OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    OKButton->setIcon(content::CheckMarkIcon());
     OKButton->setIconSize(QSize(16, 16));
 
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
