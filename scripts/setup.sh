@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
     fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
     xvfb xauth x11-utils dbus-daemon # screenshots and tests under a real X server
+    strace                 # the privacy test traces the program's system calls
 )
 
 # Callers with needs of their own (packaging checks) name them here.

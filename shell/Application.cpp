@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "MessageDialog.h"
+
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv)
@@ -24,5 +26,5 @@ void TApplication::ShowException(const QString& message) {
         text += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
-    box.exec();
+    quiz::ExecDialog(box);
 }

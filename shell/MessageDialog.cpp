@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -51,7 +52,17 @@ TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButt
         return answer;
     }
     TMessageForm dialog(text, kind, buttons);
-    return dialog.exec();
+    return ExecDialog(dialog);
+}
+
+int ExecDialog(QDialog& dialog) {
+    // The program's dialogs have no owner window, so nothing hands the activation back when one
+    // closes: without this the keyboard would go nowhere until the user clicks a window.
+    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const int result = dialog.exec();
+    if (previous && previous->isVisible())
+        previous->activateWindow();
+    return result;
 }
 
 } // namespace quiz

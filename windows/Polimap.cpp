@@ -193,7 +193,7 @@ void TForm3::Hmmmm1Click() {
                                    "current U.S. policy, instead of your own beliefs.  How does "
                                    "the country score?"),
                     QMessageBox::Ok);
-    box.exec();
+    quiz::ExecDialog(box);
 }
 
 void TForm3::mnuHelpScoringClick() {
