@@ -19,7 +19,7 @@ constexpr std::array<const char*, OrganisationCount> LogoFiles{
 std::array<QImage, OrganisationCount> LoadLogos() {
     std::array<QImage, OrganisationCount> logos;
     for (std::size_t i = 0; i < logos.size(); ++i) {
-        logos[i] = QImage(QString::fromLatin1(LogoFiles[i]));
+        logos[i] = QImage(QString::fromLatin1(LogoFiles[i]), "PNG"); // known format: no sniffing
         Q_ASSERT_X(logos[i].format() == QImage::Format_Mono, "Logo", LogoFiles[i]);
     }
     return logos;

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Navigation.h"
 #include "Pictures.h"
+#include "Style.h"
 
 #include "About.h"
 #include "Address.h"
@@ -23,7 +24,11 @@ void InitialiseProgram() {
     QApplication::setWindowIcon(content::ProgramIcon()); // every title bar and the task list
     // No application display name: Qt would append it to every window caption.
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
+    quiz::InstallStyle();
     quiz::InstallFontSubstitutes();
+    // Menus, which do not take their window's font, and anything else without a font of its
+    // own use the windows' font too.
+    QApplication::setFont(quiz::SystemFont());
 }
 
 void CreateWindows() {

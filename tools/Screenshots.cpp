@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QThread>
 #include <QTimer>
 
@@ -34,6 +37,26 @@ void Save(QWidget* window, const QString& name) {
     QThread::msleep(50);
     QApplication::processEvents();
     window->grab().save(output.filePath(name + QStringLiteral(".png")));
+    window->hide();
+}
+
+// A window with one of its menus pulled down, as one picture.
+void SaveMenu(QWidget* window, const char* menuName, const QString& name) {
+    window->show();
+    auto* menu = window->findChild<QMenu*>(QString::fromLatin1(menuName));
+    auto* bar = window->findChild<QMenuBar*>();
+    bar->setActiveAction(menu->menuAction());
+    QApplication::processEvents();
+    QThread::msleep(50);
+    QApplication::processEvents();
+    QPixmap picture(window->size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, window->grab());
+    painter.drawPixmap(menu->mapToGlobal(QPoint()) - window->mapToGlobal(QPoint()), menu->grab());
+    painter.end();
+    picture.save(output.filePath(name + QStringLiteral(".png")));
+    menu->hide();
     window->hide();
 }
 
@@ -73,6 +96,7 @@ int main(int argc, char* argv[]) {
     }
     SetScores(60, 70);
     Save(Form3, QStringLiteral("map"));
+    SaveMenu(Form3, "mnuQuotes", QStringLiteral("map-menu-quotes"));
 
     for (int topic : {1, 9}) {
         quiz::TopicIndex = topic;

@@ -69,14 +69,16 @@ TPictureImage::TPictureImage(QWidget* parent)
 
 void TPictureImage::SetDrawing(Drawing drawing) {
     drawing_ = std::move(drawing);
+    loadBitmap_ = nullptr;
     bitmap_ = QImage();
     stretched_ = QPixmap();
     update();
 }
 
-void TPictureImage::SetBitmap(const QImage& bitmap) {
+void TPictureImage::SetBitmap(std::function<QImage()> bitmap) {
     drawing_ = nullptr;
-    bitmap_ = bitmap;
+    loadBitmap_ = std::move(bitmap);
+    bitmap_ = QImage();
     stretched_ = QPixmap();
     update();
 }
@@ -92,6 +94,10 @@ void TPictureImage::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::Antialiasing);
         drawing_(painter, box);
         return;
+    }
+    if (loadBitmap_) {
+        bitmap_ = loadBitmap_();
+        loadBitmap_ = nullptr;
     }
     if (bitmap_.isNull()) {
         painter.fillRect(rect(), palette().window());

@@ -36,7 +36,9 @@ public:
     explicit TPictureImage(QWidget* parent = nullptr);
 
     void SetDrawing(Drawing drawing);
-    void SetBitmap(const QImage& bitmap);
+    // The bitmap is asked for only when the picture is first painted, so a window that is never
+    // opened never decodes it.
+    void SetBitmap(std::function<QImage()> bitmap);
 
     // Whether anything listens to Click(); decides how the picture presents itself to assistive
     // technology.
@@ -52,6 +54,7 @@ protected:
 
 private:
     Drawing drawing_;
+    std::function<QImage()> loadBitmap_;
     QImage bitmap_;
     QPixmap stretched_; // the bitmap resampled to the control's size, made on first paint
     ClickTracker click_;

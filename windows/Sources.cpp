@@ -21,11 +21,11 @@ TForm6::TForm6(QWidget* parent)
     text.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(text);
 
-    imgHeralds->SetBitmap(content::Logo(1));
-    imgLantern->SetBitmap(content::Logo(2));
-    imgTarrant->SetBitmap(content::Logo(3));
-    imgBooks->SetBitmap(content::Logo(4));
-    imgGrove->SetBitmap(content::Logo(5));
+    int organisation = 1;
+    for (TPictureImage* logo : {imgHeralds, imgLantern, imgTarrant, imgBooks, imgGrove}) {
+        logo->SetBitmap([organisation] { return content::Logo(organisation); });
+        ++organisation;
+    }
 
     SetFirstFocus(btnOK);
     SetCancelButton(btnOK);

@@ -77,6 +77,33 @@ private slots:
 
     void quizWindowIsTheMainWindow() { QCOMPARE(TForm::MainForm(), static_cast<TForm*>(Form1)); }
 
+    // The pictures of the start-up and of every window but the resources window (whose logos are
+    // PNGs, decoded when it first opens) are drawn by code, so showing them loads no image-format
+    // plug-in: Qt loads every one of those to read any image file.
+    void windowsDrawnByCodeLoadNoImagePlugin() {
+        quiz::SplashShown = true;
+        quiz::TopicIndex = 1;
+        quiz::ProfileIndex = 2;
+        quiz::OrganisationIndex = 3;
+        for (TForm* form :
+             std::initializer_list<TForm*>{Form1, AboutBox, Form7, Form4, Form3, Form2, Form5}) {
+            form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form));
+            form->grab();
+            form->hide();
+        }
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libQt6Gui")); // the list is readable and names libraries
+        QByteArrayList plugins;
+        for (const QByteArray& line : mapped.split('\n')) {
+            if (line.contains("/imageformats/"))
+                plugins.append(line.mid(line.lastIndexOf(' ') + 1));
+        }
+        QVERIFY2(plugins.isEmpty(), plugins.join(' ').constData());
+    }
+
     void cleanupTestCase() {
         DestroyWindows();
         QVERIFY(!Form1 && !Form6);

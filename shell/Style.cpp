@@ -1,0 +1,101 @@
+#include "Style.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOption>
+#include <QWidget>
+
+namespace quiz {
+
+namespace {
+
+// Stands for one of the base style's standard icons and fetches it on first use.
+class DeferredIconEngine : public QIconEngine {
+public:
+    DeferredIconEngine(const QStyle* style, QStyle::StandardPixmap icon, const QWidget* widget)
+        : style_(style)
+        , icon_(icon)
+        , widget_(widget) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Resolved().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Resolved().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Resolved().availableSizes(mode, state);
+    }
+    bool isNull() override { return Resolved().isNull(); }
+    QString key() const override { return QStringLiteral("quiz.deferred"); }
+    QIconEngine* clone() const override {
+        auto* copy = new DeferredIconEngine(style_, icon_, widget_);
+        copy->resolved_ = resolved_;
+        copy->isResolved_ = isResolved_;
+        return copy;
+    }
+
+private:
+    const QIcon& Resolved() {
+        if (!isResolved_) {
+            // The style may have been replaced meanwhile; then the application's present one
+            // answers.
+            const QStyle* style = style_ ? style_.data() : QApplication::style();
+            resolved_ = style->standardIcon(icon_, nullptr, widget_);
+            isResolved_ = true;
+        }
+        return resolved_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap icon_;
+    QPointer<const QWidget> widget_;
+    QIcon resolved_;
+    bool isResolved_ = false;
+};
+
+} // namespace
+
+TStyle::TStyle() = default;
+
+QIcon TStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                           const QWidget* widget) const {
+    // An option does not outlive this call, so icons asked for with one are made at once.
+    if (option)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    return QIcon(new DeferredIconEngine(baseStyle(), icon, widget));
+}
+
+void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (element != PE_FrameGroupBox || !frame || !(frame->features & QStyleOptionFrame::Flat)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // One line just inside the box, in the shade the style gives its own outlines; its top runs
+    // half a line of text down, where a caption would sit.
+    const int top = option->fontMetrics.height() / 2 - 1;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(option->palette.window().color().darker(140));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, top, -1, -1));
+    painter->restore();
+}
+
+void InstallStyle() {
+    QApplication::setStyle(new TStyle);
+}
+
+} // namespace quiz

@@ -1,0 +1,93 @@
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "Application.h"
+#include "Fonts.h"
+#include "GuiTestSupport.h"
+#include "Style.h"
+
+namespace {
+
+QImage Picture(const QIcon& icon) {
+    return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class TestStyle : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        quiz::InstallFontSubstitutes();
+        quiz::InstallStyle();
+        QVERIFY(qobject_cast<quiz::TStyle*>(QApplication::style()));
+    }
+
+    // Icons handed out before anything draws them still show the base style's pictures.
+    void deferredIconsDrawAsTheBaseStyle() {
+        const auto* style = qobject_cast<quiz::TStyle*>(QApplication::style());
+        const QStyle* base = style->baseStyle();
+        for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxQuestion}) {
+            const QIcon deferred = style->standardIcon(icon);
+            const QIcon copy = deferred; // a copy resolves on its own
+            QVERIFY(!deferred.isNull());
+            const QImage expected = Picture(base->standardIcon(icon));
+            QVERIFY(!expected.isNull());
+            QCOMPARE(Picture(copy), expected);
+            QCOMPARE(Picture(deferred), expected);
+            QCOMPARE(deferred.actualSize(QSize(16, 16)),
+                     base->standardIcon(icon).actualSize(QSize(16, 16)));
+        }
+    }
+
+    void menuBarOverflowButtonKeepsItsIcon() {
+        QWidget window;
+        auto* bar = new QMenuBar(&window);
+        for (int n = 0; n < 12; ++n)
+            bar->addMenu(QStringLiteral("Menu number %1").arg(n));
+        window.resize(120, 60);
+        bar->setGeometry(0, 0, 120, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* overflow = bar->findChild<QToolButton*>();
+        QVERIFY(overflow);
+        QTRY_VERIFY(overflow->isVisible()); // the bar is far too narrow for its menus
+        QCOMPARE(Picture(overflow->icon()),
+                 Picture(qobject_cast<quiz::TStyle*>(QApplication::style())
+                             ->baseStyle()
+                             ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)));
+    }
+
+    // A flat group box has a single plain line round it, its top half a text line down.
+    void flatGroupBoxHasOnePlainLine() {
+        QWidget window;
+        window.setFont(quiz::SystemFont());
+        window.resize(320, 80);
+        auto* box = new QGroupBox(&window);
+        box->setFlat(true);
+        box->setGeometry(10, 10, 297, 49);
+        const QImage picture = box->grab().toImage();
+        const QRgb background = box->palette().window().color().rgb();
+        const QRgb line = box->palette().window().color().darker(140).rgb();
+        const int top = QFontMetrics(box->font()).height() / 2 - 1;
+        const int middle = picture.height() / 2;
+        QCOMPARE(picture.pixel(0, middle), line);
+        QCOMPARE(picture.pixel(picture.width() - 1, middle), line);
+        QCOMPARE(picture.pixel(picture.width() / 2, top), line);
+        QCOMPARE(picture.pixel(picture.width() / 2, picture.height() - 1), line);
+        // No second, lighter or darker edge inside, and nothing above the top line.
+        QCOMPARE(picture.pixel(1, middle), background);
+        QCOMPARE(picture.pixel(picture.width() / 2, top + 1), background);
+        QCOMPARE(picture.pixel(picture.width() / 2, top - 1), background);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    TApplication app(argc, argv);
+    TestStyle test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_style.moc"
