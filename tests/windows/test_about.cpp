@@ -80,7 +80,9 @@ private slots:
         const qint64 closedAt = clock.elapsed();
         QVERIFY(overVisibleQuiz);
         QCOMPARE(armedWith, 4000);
-        QVERIFY2(closedAt - openedAt >= 3800 && closedAt - openedAt < 5000,
+        // The interval itself is checked above; the bound above it only leaves room for a busy
+        // machine to deliver the tick late.
+        QVERIFY2(closedAt - openedAt >= 3800 && closedAt - openedAt < 6500,
                  qPrintable(QString::number(closedAt - openedAt)));
         QCOMPARE(AboutBox->Timer1->Interval(), 0);
         QVERIFY(!AboutBox->Timer1->IsRunning());
