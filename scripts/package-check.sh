@@ -5,13 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-QUIZ_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev" scripts/setup.sh default
+QUIZ_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev" scripts/setup.sh release package
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 echo "==> Building the package"
-(cd build/default && cpack -G DEB >/dev/null)
-deb=$(ls build/default/quiz_*_amd64.deb)
+(cd build/release && cpack -G DEB >/dev/null)
+deb=$(ls build/release/quiz_*_amd64.deb)
 
 echo "==> Validating the desktop entry and the AppStream metadata"
 staging=$(mktemp -d)

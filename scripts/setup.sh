@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Shared set-up for run.sh and test.sh: installs the Debian packages the build needs (only the
-# missing ones), then configures and builds the given CMake preset. Safe to run again.
+# missing ones), then configures the given CMake preset and builds it (or the build preset given
+# second, such as "package" for the release preset). Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset="${1:-default}"
+build_preset="${2:-$preset}"
 
 packages=(
     cmake ninja-build g++ pkg-config
@@ -36,5 +38,5 @@ fi
 
 echo "==> Configuring (preset: $preset)"
 cmake --preset "$preset" >/dev/null
-echo "==> Building (preset: $preset)"
-cmake --build --preset "$preset"
+echo "==> Building (preset: $build_preset)"
+cmake --build --preset "$build_preset"
