@@ -19,12 +19,13 @@ TForm2::TForm2(QWidget* parent)
     SetFramePosition(84, 10);
     SetColor(QColor(0, 0, 128));
 
-    const std::pair<TPictureImage*, int> maps[] = {
-        {imgMapLib, 1}, {imgMapLeft, 2}, {imgMapCent, 3}, {imgMapRight, 4}, {imgMapAuth, 5}};
-    for (const auto& [image, philosophy] : maps)
-        image->SetDrawing([philosophy](QPainter& painter, const QRectF& box) {
+    int philosophy = 1;
+    for (TPictureImage* map : SmallMaps()) {
+        map->SetDrawing([philosophy](QPainter& painter, const QRectF& box) {
             content::DrawSmallMap(painter, box, philosophy);
         });
+        ++philosophy;
+    }
 
     SetFirstFocus(Button1);
     SetCancelButton(Button1);
@@ -41,18 +42,13 @@ void TForm2::FormPaint() {
     if (windowTitle() != caption)
         setWindowTitle(caption);
 
-    memFamous->clear();
     // The list's CR LF pairs separate its lines.
     memFamous->setPlainText(content::FamousList(philosophy).replace(QStringLiteral("\r\n"), "\n"));
 
-    // The essay is put together piece by piece into one line, which the box wraps.
-    const QStringList pieces = content::EssayPieces(philosophy);
-    memProfile->clear();
-    for (const QString& piece : pieces)
-        memProfile->setPlainText(memProfile->toPlainText() + piece);
+    // The essay's pieces make one line, which the box wraps.
+    memProfile->setPlainText(content::EssayPieces(philosophy).join(QString()));
 
-    TPictureImage* const maps[] = {imgMapLib, imgMapLeft, imgMapCent, imgMapRight, imgMapAuth};
-    TPictureImage* map = maps[philosophy - 1];
+    TPictureImage* map = SmallMaps()[static_cast<std::size_t>(philosophy - 1)];
     if (map->isHidden())
         map->show();
 }
@@ -65,12 +61,15 @@ void TForm2::closeEvent(QCloseEvent* event) {
 }
 
 void TForm2::Button1Click() {
-    HideMaps();
-    Close();
+    Close(); // the close hides the map
+}
+
+std::array<TPictureImage*, 5> TForm2::SmallMaps() const {
+    return {imgMapLib, imgMapLeft, imgMapCent, imgMapRight, imgMapAuth};
 }
 
 void TForm2::HideMaps() {
-    for (TPictureImage* map : {imgMapLib, imgMapLeft, imgMapCent, imgMapRight, imgMapAuth})
+    for (TPictureImage* map : SmallMaps())
         if (!map->isHidden())
             map->hide();
 }

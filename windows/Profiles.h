@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "Form.h"
 #include "ui_Profiles.h"
 
@@ -16,6 +18,8 @@ protected:
 
 private:
     void Button1Click();
+    // The five small maps, in philosophy order (1 to 5).
+    std::array<TPictureImage*, 5> SmallMaps() const;
     void HideMaps();
 };
 
