@@ -285,6 +285,21 @@ inline QString Statement(int question) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// Before each test: no problems noted and no dialog answers queued.
+inline void StartTest() {
+    Problems().clear();
+    quiz::ClearQueuedMessageAnswers();
+}
+
+// After each test: nothing went wrong in a callback, every queued answer was used, and no modal
+// window or menu was left open.
+inline void CheckTestEnd() {
+    QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join(QStringLiteral("; "))));
+    QVERIFY(!quiz::HasQueuedMessageAnswers());
+    QVERIFY(!Modal());
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
 // Counts how often a window is shown.
 class ShowCounter : public QObject {
 public:

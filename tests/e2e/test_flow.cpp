@@ -188,17 +188,8 @@ Question AnswerRestart(const std::function<void()>& restart,
 class TestFlow : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        Problems().clear();
-        quiz::ClearQueuedMessageAnswers();
-    }
-
-    void cleanup() {
-        QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join(QStringLiteral("; "))));
-        QVERIFY(!quiz::HasQueuedMessageAnswers());
-        QVERIFY(!Modal());
-        QVERIFY(!QApplication::activePopupWidget());
-    }
+    void init() { StartTest(); }
+    void cleanup() { CheckTestEnd(); }
 
     // Start: the quiz window comes up and its first paint opens the About window over it as a
     // splash. The quiz window behind takes no clicks; OK closes the splash at once.

@@ -129,17 +129,8 @@ bool ResultsByKeys(Qt::Key press, Qt::Key closeResult, const std::function<void(
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        Problems().clear();
-        quiz::ClearQueuedMessageAnswers();
-    }
-
-    void cleanup() {
-        QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join(QStringLiteral("; "))));
-        QVERIFY(!quiz::HasQueuedMessageAnswers());
-        QVERIFY(!Modal());
-        QVERIFY(!QApplication::activePopupWidget());
-    }
+    void init() { StartTest(); }
+    void cleanup() { CheckTestEnd(); }
 
     // The splash has OK as its default button: Enter closes it, Esc (no cancel button) does not.
     void splashClosesWithEnter() {
