@@ -235,9 +235,7 @@ const std::array<std::span<const char* const>, TopicCount> Topics{
 QString TopicCaption(int topic) {
     assert(IsTopic(topic));
     const std::string_view statement = quiz::QuestionAt(topic).statement;
-    return QStringLiteral("Topic: ") +
-           QString::fromUtf8(statement.data(), static_cast<qsizetype>(statement.size())) +
-           QLatin1Char('.');
+    return QStringLiteral("Topic: ") + QString::fromUtf8(statement) + QLatin1Char('.');
 }
 
 QStringList QuotationLines(int topic) {

@@ -52,7 +52,7 @@ TForm1::TForm1(QWidget* parent)
     for (int n = 1; n <= QuestionCount; ++n) {
         const std::string_view statement = QuestionAt(n).statement;
         ClickableLabel* label = statements[n - 1];
-        label->setText(QString::fromUtf8(statement.data(), qsizetype(statement.size())));
+        label->setText(QString::fromUtf8(statement));
         connect(label, &ClickableLabel::clicked, this, labelClicks[n - 1]);
     }
 
@@ -133,10 +133,8 @@ TForm1::TForm1(QWidget* parent)
     const QString answerWords[] = {tr("Yes"), tr("Maybe"), tr("No")};
     for (int n = 1; n <= QuestionCount; ++n) {
         const Question& question = QuestionAt(n);
-        const QString statement =
-            QString::fromUtf8(question.statement.data(), qsizetype(question.statement.size()));
-        const QString topic =
-            QString::fromUtf8(question.topic.data(), qsizetype(question.topic.size()));
+        const QString statement = QString::fromUtf8(question.statement);
+        const QString topic = QString::fromUtf8(question.topic);
         groups[n - 1]->setAccessibleName(tr("Question %1: %2").arg(n).arg(topic));
         groups[n - 1]->setAccessibleDescription(statement);
         statements[n - 1]->setAccessibleDescription(

@@ -155,8 +155,7 @@ private slots:
         for (int topic = 1; topic <= TopicCount; ++topic) {
             const QString caption = TopicCaption(topic);
             const std::string_view statement = quiz::QuestionAt(topic).statement;
-            QCOMPARE(caption, QStringLiteral("Topic: ") +
-                                  QString::fromUtf8(statement.data(), qsizetype(statement.size())) +
+            QCOMPARE(caption, QStringLiteral("Topic: ") + QString::fromUtf8(statement) +
                                   QStringLiteral("."));
             QVERIFY2(caption.size() >= 48 && caption.size() <= 70, qPrintable(caption));
             captions.insert(caption);

@@ -282,7 +282,7 @@ inline QStringList Windows(QStringList names) {
 
 inline QString Statement(int question) {
     const std::string_view text = quiz::QuestionAt(question).statement;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return QString::fromUtf8(text);
 }
 
 // Before each test: no problems noted and no dialog answers queued.

@@ -39,8 +39,7 @@ private slots:
             const Question& q = QuestionAt(n);
             QCOMPARE(q.number, n);
             QCOMPARE(q.group, n <= 5 ? Group::Personal : Group::Economic);
-            QCOMPARE(QString::fromUtf8(q.labelName.data(), qsizetype(q.labelName.size())),
-                     QStringLiteral("lblQ%1").arg(n));
+            QCOMPARE(QString::fromUtf8(q.labelName), QStringLiteral("lblQ%1").arg(n));
         }
     }
 

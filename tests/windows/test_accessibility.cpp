@@ -54,7 +54,7 @@ QStringList Actions(QWidget* widget) {
 }
 
 QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return QString::fromUtf8(text);
 }
 
 // The controls of a window as a screen reader meets them: every visible widget inside it except

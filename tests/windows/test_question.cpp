@@ -160,10 +160,7 @@ private slots:
             if (n == 6)
                 expected << "EconomicIssues1=Economic Issues";
             const Question& q = QuestionAt(n);
-            expected << QString::fromUtf8(q.menuItemName.data(), qsizetype(q.menuItemName.size())) +
-                            '=' +
-                            QString::fromUtf8(q.menuCaption.data(),
-                                              qsizetype(q.menuCaption.size()));
+            expected << QString::fromUtf8(q.menuItemName) + '=' + QString::fromUtf8(q.menuCaption);
         }
         QCOMPARE(quotes, expected);
     }
