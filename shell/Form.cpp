@@ -15,6 +15,8 @@
 
 #include <stdexcept>
 
+#include "MessageLayout.h"
+
 namespace {
 
 TForm* mainForm = nullptr;
@@ -109,7 +111,7 @@ void TForm::closeEvent(QCloseEvent* event) {
 void TForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (centred_)
-        CentreOnScreen();
+        quiz::CentreOnScreen(this);
     if (firstFocus_)
         firstFocus_->setFocus(Qt::OtherFocusReason);
 }
@@ -170,13 +172,14 @@ void TForm::SetFramePosition(int left, int top) {
     move(left, top);
 }
 
-void TForm::CentreOnScreen() {
+void quiz::CentreOnScreen(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.width() / 2 - outer.width() / 2, area.height() / 2 - outer.height() / 2);
+    const QSize outer = window->frameGeometry().size();
+    const LayoutRect at = CentredOnScreen(outer.width(), outer.height(), screen->geometry().width(),
+                                          screen->geometry().height());
+    window->move(at.left, at.top);
 }
 
 void TForm::SetColor(const QColor& color) {

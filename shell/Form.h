@@ -41,7 +41,6 @@ public:
     void SetClientSize(int width, int height, bool fixed);
     void SetOuterSize(int width, int height);
     void SetFramePosition(int left, int top);
-    void CentreOnScreen();
     void SetColor(const QColor& color);
 
     // Frame sizes of the design: a sizeable frame is 4 pixels a side and the caption 19 high.
@@ -84,6 +83,11 @@ private:
     QWidget* firstFocus_ = nullptr;
     bool centred_ = false;
 };
+
+namespace quiz {
+// Centres a shown window, frame included, on the primary screen.
+void CentreOnScreen(QWidget* window);
+} // namespace quiz
 
 // Creates a window of type T hidden, runs its creation handler and stores it in `instance`. The
 // first window created becomes the main window.

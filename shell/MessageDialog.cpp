@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "Fonts.h"
+#include "Form.h"
 #include "MessageLayout.h"
 
 namespace quiz {
@@ -182,11 +183,5 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
 
 void TMessageForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Centred on the screen, not on the window that asked for the message.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize outer = frameGeometry().size();
-        const LayoutRect at = CentredOnScreen(
-            outer.width(), outer.height(), screen->geometry().width(), screen->geometry().height());
-        move(at.left, at.top);
-    }
+    CentreOnScreen(this); // on the screen, not on the window that asked for the message
 }
