@@ -94,8 +94,47 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     painter->restore();
 }
 
+QPalette LightPalette() {
+    struct RoleColours {
+        QPalette::ColorRole role;
+        QRgb normal;   // active and inactive windows
+        QRgb disabled; // disabled controls
+    };
+    static constexpr RoleColours Table[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},
+        {QPalette::Button, 0xffefefef, 0xffefefef},
+        {QPalette::Light, 0xffffffff, 0xffffffff},
+        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::BrightText, 0xffffffff, 0xffffffff},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+        {QPalette::Base, 0xffffffff, 0xffefefef},
+        {QPalette::Window, 0xffefefef, 0xffefefef},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+        {QPalette::ToolTipText, 0xff000000, 0xff000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    };
+    QPalette palette;
+    for (const RoleColours& entry : Table) {
+        palette.setColor(QPalette::Active, entry.role, QColor::fromRgba(entry.normal));
+        palette.setColor(QPalette::Inactive, entry.role, QColor::fromRgba(entry.normal));
+        palette.setColor(QPalette::Disabled, entry.role, QColor::fromRgba(entry.disabled));
+    }
+    return palette;
+}
+
 void InstallStyle() {
     QApplication::setStyle(new TStyle);
+    // Also replaces the theme's own palettes for menus, menu bars and other control classes.
+    QApplication::setPalette(LightPalette());
 }
 
 } // namespace quiz

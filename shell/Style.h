@@ -20,7 +20,13 @@ public:
                        const QWidget* widget = nullptr) const override;
 };
 
-// Makes TStyle the application's style.
+// The light palette the windows are designed in: black window text, light grey window and button
+// faces, white text boxes. The program uses it whatever palette the desktop's theme prefers,
+// because the windows fix their own background colours and text in a dark theme's colours would
+// be unreadable on them.
+QPalette LightPalette();
+
+// Makes TStyle the application's style and LightPalette its palette.
 void InstallStyle();
 
 } // namespace quiz
