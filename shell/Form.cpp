@@ -12,10 +12,12 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <stdexcept>
 
 #include "MessageLayout.h"
+#include "WindowManager.h"
 
 namespace {
 
@@ -69,8 +71,12 @@ TModalResult TForm::ShowModal() {
 
     QPointer<QWidget> previous = QApplication::activeWindow();
     modalResult_ = mrNone;
+    quiz::StayWithOpener(this, previous);
+    // A window that was minimised when it closed opens on screen all the same.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     setWindowModality(Qt::ApplicationModal);
     show();
+    quiz::PublishTransientParent(this);
     raise();
     activateWindow();
 
@@ -94,6 +100,12 @@ void TForm::SetModalResult(TModalResult result) {
     modalResult_ = result;
     if (result != mrNone && loop_)
         close();
+}
+
+void TForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        quiz::MinimiseTogether(this);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
@@ -176,10 +188,46 @@ void quiz::CentreOnScreen(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize outer = window->frameGeometry().size();
+    const QSize outer = window->size().grownBy(ExpectedFrameMargins(window));
     const LayoutRect at = CentredOnScreen(outer.width(), outer.height(), screen->geometry().width(),
                                           screen->geometry().height());
-    window->move(at.left, at.top);
+    MoveFrameTo(window, QPoint(at.left, at.top));
+}
+
+void quiz::StayWithOpener(QWidget* window, QWidget* opener) {
+    window->winId();
+    QWindow* parent = opener && opener->isVisible() ? opener->windowHandle() : nullptr;
+    window->windowHandle()->setTransientParent(parent);
+}
+
+void quiz::MinimiseTogether(QWidget* changed) {
+    const bool minimised = changed->isMinimized();
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == changed || !other->isVisible() || other->isMinimized() == minimised)
+            continue;
+        // A maximised window stays maximised under the minimising.
+        other->setWindowState(minimised ? other->windowState() | Qt::WindowMinimized
+                                        : other->windowState() & ~Qt::WindowMinimized);
+    }
+    if (!minimised) {
+        if (QWidget* top = QApplication::activeModalWidget()) {
+            top->raise();
+            top->activateWindow();
+        }
+    }
+}
+
+QObject* quiz::MinimiseTogetherFilter() {
+    class Filter : public QObject {
+    public:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange && watched->isWidgetType())
+                MinimiseTogether(static_cast<QWidget*>(watched));
+            return false;
+        }
+    };
+    static Filter* filter = new Filter;
+    return filter;
 }
 
 void TForm::SetColor(const QColor& color) {

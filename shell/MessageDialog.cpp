@@ -60,6 +60,8 @@ int ExecDialog(QDialog& dialog) {
     // The program's dialogs have no owner window, so nothing hands the activation back when one
     // closes: without this the keyboard would go nowhere until the user clicks a window.
     const QPointer<QWidget> previous = QApplication::activeWindow();
+    StayWithOpener(&dialog, previous);
+    dialog.installEventFilter(MinimiseTogetherFilter());
     const int result = dialog.exec();
     if (previous && previous->isVisible())
         previous->activateWindow();

@@ -1,0 +1,142 @@
+#include "WindowManager.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quiz {
+
+namespace {
+
+// Replies from xcb are allocated with malloc and freed by the caller.
+template <class T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
+                                            &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Reads a window property of 32-bit items; empty when it is not set.
+std::vector<uint32_t> Property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
+                               xcb_atom_t type) {
+    const auto cookie = xcb_get_property(connection, 0, window, name, type, 0, 1024);
+    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr),
+                                             &std::free);
+    if (!reply || reply->format != 32)
+        return {};
+    const auto* items = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    return {items, items + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// Asks an EWMH window manager for the frame it would give a window that is not mapped yet: it
+// answers by setting _NET_FRAME_EXTENTS on the window. Empty when the window manager does not
+// offer this, or does not answer within a moment.
+std::optional<QMargins> RequestFrameExtents(xcb_connection_t* connection, xcb_window_t root,
+                                            xcb_window_t window) {
+    const xcb_atom_t supported = Atom(connection, "_NET_SUPPORTED");
+    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    if (request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE)
+        return std::nullopt;
+    const std::vector<uint32_t> offered = Property(connection, root, supported, XCB_ATOM_ATOM);
+    if (std::find(offered.begin(), offered.end(), request) == offered.end())
+        return std::nullopt;
+
+    xcb_delete_property(connection, window, extents);
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = request;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+
+    // The answer is a property change; polling it keeps the toolkit's own event handling out of
+    // the way. A window manager answers within a few milliseconds.
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const std::vector<uint32_t> frame =
+            Property(connection, window, extents, XCB_ATOM_CARDINAL);
+        if (frame.size() == 4)
+            return QMargins(int(frame[0]), int(frame[2]), int(frame[1]), int(frame[3]));
+        QThread::usleep(500);
+    } while (waited.elapsed() < 250);
+    return std::nullopt;
+}
+
+// The frame of another shown window of the program, which a window manager without advance
+// answers most likely gives this one too.
+QMargins FrameOfShownWindow(const QWidget* except) {
+    for (QWindow* other : QGuiApplication::topLevelWindows()) {
+        if (other->isVisible() && other != except->windowHandle() &&
+            !other->frameMargins().isNull())
+            return other->frameMargins();
+    }
+    return {};
+}
+
+xcb_connection_t* X11Connection() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+QMargins ExpectedFrameMargins(QWidget* window) {
+    window->winId(); // the native window, with its type and size hints, must exist
+    QWindow* handle = window->windowHandle();
+    if (!handle->frameMargins().isNull())
+        return handle->frameMargins();
+    xcb_connection_t* connection = X11Connection();
+    if (!connection)
+        return {};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (const std::optional<QMargins> frame =
+            RequestFrameExtents(connection, screen->root, xcb_window_t(window->winId())))
+        return *frame;
+    return FrameOfShownWindow(window);
+}
+
+void MoveFrameTo(QWidget* window, QPoint frameTopLeft) {
+    // A window not created yet is placed by its frame, which the window manager then honours.
+    // Once created, it is placed by its client area, where the expected frame puts it: the
+    // toolkit's own idea of the frame is empty before the first showing and stale after a hide.
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
+        window->move(frameTopLeft);
+        return;
+    }
+    const QMargins frame = ExpectedFrameMargins(window);
+    window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+void PublishTransientParent(QWidget* window) {
+    xcb_connection_t* connection = X11Connection();
+    const QWindow* parent =
+        window->windowHandle() ? window->windowHandle()->transientParent() : nullptr;
+    if (!connection || !parent)
+        return;
+    const auto parentId = xcb_window_t(parent->winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parentId);
+    xcb_flush(connection);
+}
+
+} // namespace quiz
