@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Navigation.h"
 #include "Pictures.h"
+#include "SessionBus.h"
 #include "Style.h"
 
 #include "About.h"
@@ -60,6 +61,7 @@ void DestroyWindows() {
 int RunProgram(int argc, char* argv[]) {
     // Qt's own high-DPI scaling maps the design's 96-dpi pixels to the screen.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    quiz::PrepareSessionBus();
     TApplication app(argc, argv);
     InitialiseProgram();
     CreateWindows();
