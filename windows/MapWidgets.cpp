@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -12,7 +13,9 @@
 namespace {
 
 // To a screen reader the chart and the dot are pictures, and a click zone is a button whose
-// press action does what a click does.
+// press action does what a click does. As with a push button, the press takes effect once the
+// call has returned: the profile it opens is modal, and the screen reader would otherwise wait
+// for its answer until the profile closes.
 class HotZoneAccessible : public QAccessibleWidget {
 public:
     explicit HotZoneAccessible(THotZoneImage* zone)
@@ -21,8 +24,9 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& actionName) override {
+        auto* zone = static_cast<THotZoneImage*>(widget());
         if (actionName == pressAction())
-            emit static_cast<THotZoneImage*>(widget())->Click();
+            QTimer::singleShot(0, zone, [zone] { emit zone->Click(); });
     }
 };
 

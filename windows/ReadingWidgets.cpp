@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextDocumentFragment>
+#include <QTimer>
 
 TReadingMemo::TReadingMemo(QWidget* parent)
     : QPlainTextEdit(parent) {}
@@ -38,8 +39,10 @@ public:
     }
 
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction() && picture()->IsClickable())
-            emit picture()->Click();
+        // Once the call has returned, as with a push button: the window it opens is modal.
+        TPictureImage* image = picture();
+        if (actionName == pressAction() && image->IsClickable())
+            QTimer::singleShot(0, image, [image] { emit image->Click(); });
     }
 
 private:

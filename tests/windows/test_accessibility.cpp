@@ -358,7 +358,7 @@ private slots:
                 static_cast<TForm*>(modal)->Close();
             });
             Face(zone)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            QVERIFY(close.Done());
+            QTRY_VERIFY(close.Done());
             QCOMPARE(quiz::ProfileIndex, philosophy);
             QCOMPARE(shownMaps.size(), 1);
             QVERIFY2(shownMaps.first().contains(label), qPrintable(shownMaps.first()));

@@ -97,6 +97,7 @@ private slots:
                 },
                 Form6);
             face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(look.Done());
         });
         QCOMPARE(shown.selector, 5);
         QCOMPARE(shown.text, Details(5));
