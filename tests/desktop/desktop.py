@@ -1,0 +1,184 @@
+"""Real desktop parts for the desktop tests, and the program seen and driven from outside.
+
+A Desktop starts what a test asks for: an X server (Xvfb) with the openbox window manager, or a
+Wayland compositor (weston); a session bus; the accessibility bus that screen readers use. Each
+part runs in a process group of its own, and the test ends every process it started, with their
+children, by the ids it recorded.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SCREEN = (1280, 1024)
+MAIN, MAP = "Meridian Political Quiz", "The Political Map"
+
+
+def wait_until(condition, timeout=10.0, interval=0.05):
+    """Polls until condition() is true and returns its value; None after the timeout."""
+    deadline = time.monotonic() + timeout
+    while not (value := condition()) and time.monotonic() < deadline:
+        time.sleep(interval)
+    return value or None
+
+
+def processes(having=None):
+    """{pid: parent pid} of living processes, only those whose environment has `having`."""
+    found = {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if having and having.encode() not in open(f"/proc/{pid}/environ", "rb").read().split(b"\0"):
+                continue
+            found[int(pid)] = int(open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[1])
+        except OSError:
+            pass
+    return found
+
+
+class Desktop:
+    """The parts of one desktop session. platform: "x11" (Xvfb and openbox unless wm is false),
+    "wayland" (headless weston, which has no seat and so no clipboard) or "wayland-seat" (weston
+    in a window of its own X server, which gives it a keyboard, a pointer and a clipboard)."""
+
+    def __init__(self, platform="x11", wm=True, bus=True, a11y=False, theme=None):
+        self.platform, self.processes = platform, []
+        self.tmp = tempfile.mkdtemp(prefix="quiz-desktop-")
+        self.home, self.runtime = f"{self.tmp}/home", f"{self.tmp}/runtime"
+        os.makedirs(self.home)
+        os.makedirs(self.runtime, mode=0o700)
+        self.env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "XDG_RUNTIME_DIR": self.runtime,
+                    "LANG": "C.UTF-8"}
+        # The sanitizers' settings reach a sanitized build of the program.
+        self.env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
+        try:
+            self._start(wm, bus or a11y, a11y, theme)
+        except BaseException:
+            self.stop()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def spawn(self, argv, env=None, **kwargs):
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        kwargs.setdefault("stderr", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, env={**self.env, **(env or {})}, start_new_session=True,
+                                   **kwargs)
+        self.processes.append(process)
+        return process
+
+    def _x_server(self):
+        read, write = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-screen", "0",
+                    f"{SCREEN[0]}x{SCREEN[1]}x24"], pass_fds=[write])
+        os.close(write)
+        with os.fdopen(read) as displayfd:
+            return ":" + displayfd.readline().strip()
+
+    def _start(self, wm, bus, a11y, theme):
+        if self.platform == "x11":
+            self.env["DISPLAY"] = self._x_server()
+            if wm:  # openbox runs its start-up command once it manages windows
+                self.spawn(["openbox", "--startup", f"touch {self.tmp}/wm"])
+                assert wait_until(lambda: os.path.exists(f"{self.tmp}/wm")), "no openbox"
+        else:
+            backend = ["--backend=headless-backend.so"]
+            if self.platform == "wayland-seat":
+                backend = ["--backend=x11-backend.so", "--use-pixman"]
+            display = self._x_server() if self.platform == "wayland-seat" else ""
+            self.spawn(["weston", *backend, "--socket=wayland-quiz", f"--width={SCREEN[0]}",
+                        f"--height={SCREEN[1]}", "--idle-time=0"], env={"DISPLAY": display})
+            self.env["WAYLAND_DISPLAY"] = "wayland-quiz"
+            assert wait_until(lambda: os.path.exists(f"{self.runtime}/wayland-quiz")), "no weston"
+        if bus:
+            daemon = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                stdout=subprocess.PIPE, text=True)
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = daemon.stdout.readline().strip()
+            daemon.stdout.close()
+        if a11y:
+            self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+            self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        if theme == "dark":
+            self.env.update(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark")
+
+    def stop(self):
+        family = processes()
+        pids = [p.pid for p in self.processes]
+        for pid in pids:  # with every descendant, daemons started by the bus included
+            pids += [child for child, parent in family.items() if parent == pid]
+        for pid in pids:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        if not wait_until(lambda: not set(pids) & set(processes()), timeout=5):
+            for pid in set(pids) & set(processes()):
+                os.kill(pid, signal.SIGKILL)
+        for process in self.processes:
+            process.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def quiz(self, binary, env=None):
+        """Starts the program, on its native platform."""
+        native = "xcb" if self.platform == "x11" else "wayland"
+        return self.spawn([binary], env={"QT_QPA_PLATFORM": native, **(env or {})}, stderr=None)
+
+    # --- X11: the windows as the window manager shows them, and a user's keys and clicks ---
+
+    def run(self, *argv):
+        return subprocess.run(argv, env=self.env, capture_output=True, text=True).stdout
+
+    def managed(self):
+        """{id: title} of the windows the window manager shows now."""
+        rows = [line.split(None, 3) for line in self.run("wmctrl", "-l").splitlines()]
+        return {int(row[0], 16): row[3] if len(row) > 3 else "" for row in rows}
+
+    def window(self, title):
+        return next((wid for wid, name in self.managed().items() if name == title), None)
+
+    def client(self, wid):
+        """The client area: (left, top, width, height) on the screen."""
+        info = dict(line.strip().split(": ", 1) for line in
+                    self.run("xwininfo", "-id", str(wid)).splitlines() if ": " in line)
+        return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                "Width", "Height"))
+
+    def frame(self, wid):
+        """The frame around a client window, from the extents its window manager publishes."""
+        left, top, width, height = self.client(wid)
+        extents = self.run("xprop", "-id", str(wid), "_NET_FRAME_EXTENTS").split("=")[1]
+        el, er, et, eb = (int(n) for n in extents.split(","))
+        return (left - el, top - et, width + el + er, height + et + eb)
+
+    def viewable(self, wid):
+        return "IsViewable" in self.run("xwininfo", "-id", str(wid))
+
+    def screenshot(self, path, area):
+        self.run("import", "-window", "root", "-crop", "{2}x{3}+{0}+{1}".format(*area),
+                 "+repage", path)
+        return path
+
+    def key(self, *keys):
+        self.run("xdotool", "key", "--delay", "30", *keys)
+
+    def opened(self, title, *keys, click=None):
+        """Presses keys or clicks a point, and returns the window that opens (with this title,
+        unless it is None)."""
+        before = self.managed()
+        self.key(*keys) if keys else self.run("xdotool", "mousemove", "--sync", *map(str, click),
+                                              "click", "1")
+        wid = wait_until(lambda: next((w for w, name in self.managed().items()
+                                       if w not in before and title in (None, name)), None))
+        assert wid, f"no window {title!r} after {keys or click}"
+        return wid
+
+    def closed(self, wid, *keys):
+        """Closes a window by keys, or by the window manager's close request."""
+        self.key(*keys) if keys else self.run("wmctrl", "-i", "-c", hex(wid))
+        assert wait_until(lambda: not self.viewable(wid)), f"window {wid:#x} did not close"

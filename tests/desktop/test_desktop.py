@@ -1,0 +1,184 @@
+"""The real program under a real X server and window manager, driven by keys and clicks.
+
+Usage: test_desktop.py <quiz binary> [test case, such as Frames]
+With QUIZ_SCREENSHOTS set to a folder, the theme test keeps its screenshots there.
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from desktop import MAIN, MAP, SCREEN, Desktop, processes, wait_until
+
+QUIZ = os.path.abspath(sys.argv.pop(1))
+FIRST_STATEMENT = (60, 170)  # on the screen, where the quiz window's frame is at (-2, -1)
+
+
+def start(d, env=None):
+    """The program up with its splash closed; returns its process and its quiz window."""
+    process = d.quiz(QUIZ, env)
+    quiz = wait_until(lambda: d.window(MAIN))
+    d.closed(wait_until(lambda: d.window("About")), "Return")
+    return process, quiz
+
+
+def show_map(d):
+    d.opened("Information", "Return")
+    return d.opened(MAP, "Return")
+
+
+def organisation_over_map(d):
+    """Opens the resources from the map, then the first organisation: the deepest stack."""
+    resources = d.opened("Resources", "alt+i", "r")
+    left, top, _, _ = d.client(resources)
+    return resources, d.opened(None, click=(left + 90, top + 150))
+
+
+def exit_status(d, process):
+    d.key("alt+f", "x")
+    return process.wait(timeout=10)
+
+
+class Frames(unittest.TestCase):
+    def test_every_window_stands_where_its_frame_belongs(self):
+        with Desktop() as d:
+            process = d.quiz(QUIZ)
+            seen = []
+
+            def check(wid, name, want=None):
+                frame = d.frame(wid)
+                want = want or (SCREEN[0] // 2 - frame[2] // 2, SCREEN[1] // 2 - frame[3] // 2)
+                seen.append(f"{name}: frame {frame[2]} x {frame[3]} at {frame[:2]}, want {want}")
+                self.assertLessEqual(max(abs(frame[0] - want[0]), abs(frame[1] - want[1])), 1,
+                                     seen[-1])
+
+            quiz = wait_until(lambda: d.window(MAIN))
+            check(quiz, "quiz window", (-2, -1))
+            about = wait_until(lambda: d.window("About"))
+            check(about, "splash (centred)")
+            d.closed(about, "Return")
+            quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
+            check(quotes, "quotes", (17, 3))
+            d.closed(quotes)
+            check(d.opened("Information", "Return"), "result message (centred)")
+            check(d.opened(MAP, "Return"), "map", (43, -4))
+            for keys, title, want in [(("alt+p", "l"), "Profiles: Libertarians", (84, 10)),
+                                      (("alt+q", "c"), "Topical Quotes", (17, 3)),
+                                      (("alt+i", "q"), "History of the Quiz", (-2, 0)),
+                                      (("alt+h", "s"), "Information", None),
+                                      (("alt+h", "a"), "About", None)]:
+                wid = d.opened(title, *keys)
+                check(wid, title + ("" if want else " (centred)"), want)
+                d.closed(wid)
+            resources, organisation = organisation_over_map(d)
+            check(resources, "resources", (39, 14))
+            check(organisation, "organisation", (120, 98))
+            d.closed(organisation)
+            d.closed(resources)
+            check(d.opened("Confirm", "alt+f", "r"), "restart question (centred)")
+            d.key("n")
+            wait_until(lambda: d.window(MAIN))
+            check(quiz, "quiz window again", (-2, -1))
+            print("\n".join(seen))
+            self.assertEqual(exit_status(d, process), 0)
+
+
+class Minimise(unittest.TestCase):
+    def minimise_and_restore(self, d, stack, target):
+        """Minimises one window of a modal stack, then restores the program from its bottom
+        window, as from a task list."""
+        d.run("xdotool", "windowminimize", str(target))
+        time.sleep(0.5)
+        shown = [w for w in stack if d.viewable(w)]
+        self.assertTrue(stack[-1] in shown or not shown, f"{shown} wait on a hidden window")
+        d.run("wmctrl", "-i", "-a", hex(stack[0]))
+        self.assertTrue(wait_until(lambda: all(d.viewable(w) for w in stack)), "not restored")
+        self.assertTrue(wait_until(
+            lambda: d.run("xdotool", "getactivewindow").strip() == str(stack[-1])))
+
+    def test_no_window_waits_on_a_minimised_one(self):
+        with Desktop() as d:
+            process, quiz = start(d)
+            quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
+            self.minimise_and_restore(d, [quiz, quotes], quotes)
+            d.closed(quotes)
+            themap = show_map(d)
+            profile = d.opened(None, "alt+p", "a")
+            self.minimise_and_restore(d, [themap, profile], profile)
+            d.closed(profile)
+            resources, organisation = organisation_over_map(d)
+            for target in (organisation, resources, themap):
+                self.minimise_and_restore(d, [themap, resources, organisation], target)
+            self.assertFalse(d.viewable(quiz), "the quiz window came back over the map")
+            d.closed(organisation)
+            d.closed(resources)
+            self.assertEqual(exit_status(d, process), 0)
+
+
+def dark_pixels(path, area):
+    return int(float(subprocess.run(
+        ["convert", path, "-crop", "{2}x{3}+{0}+{1}".format(*area), "-colorspace", "gray",
+         "-threshold", "50%", "-format", "%[fx:(1-mean)*w*h]", "info:"],
+        capture_output=True, text=True, check=True).stdout))
+
+
+class Theme(unittest.TestCase):
+    def capture(self, theme, folder):
+        with Desktop(theme=theme) as d:
+            process, quiz = start(d)
+            shot = lambda name, wid, area: d.screenshot(f"{folder}/{theme}-{name}.png", area(wid))
+            shots = {"quiz": shot("quiz", quiz, d.frame), "quiz client": shot("qc", quiz, d.client),
+                     "message": shot("mc", d.opened("Information", "Return"), d.client)}
+            themap = d.opened(MAP, "Return")
+            shots.update(map=shot("map", themap, d.frame), mapc=shot("mapc", themap, d.client))
+            self.assertEqual(exit_status(d, process), 0)
+            return shots
+
+    def test_dark_theme_leaves_the_design_colours(self):
+        folder = os.environ.get("QUIZ_SCREENSHOTS") or tempfile.mkdtemp(prefix="quiz-theme-")
+        light, dark = self.capture("light", folder), self.capture("dark", folder)
+        # Title, statements of the left column, menu bar; the message beside its icon (which is
+        # the desktop's own); the map's captions.
+        for shot, area in [("quiz client", (0, 30, 635, 50)), ("quiz client", (0, 100, 305, 300)),
+                           ("quiz client", (0, 0, 635, 19)), ("message", (50, 0, 653, 92)),
+                           ("mapc", (0, 19, 540, 70))]:
+            with self.subTest(shot=shot, area=area):
+                want = dark_pixels(light[shot], area)
+                self.assertGreater(want, 200)
+                self.assertEqual(dark_pixels(dark[shot], area), want)
+
+
+class NoSessionBus(unittest.TestCase):
+    def splash_time(self, d, home):
+        started = time.monotonic()
+        process = d.quiz(QUIZ, {"HOME": home})
+        wait_until(lambda: d.window("About"), interval=0.01)
+        elapsed = time.monotonic() - started
+        wait_until(lambda: d.window(MAIN))
+        d.closed(d.window("About"), "Return")
+        self.assertEqual(exit_status(d, process), 0)
+        return elapsed
+
+    def test_nothing_outlives_the_program_and_the_splash_is_prompt(self):
+        with Desktop() as d:
+            with_bus = self.splash_time(d, d.home)
+        with Desktop(bus=False) as d:
+            home = f"{d.tmp}/read-only-home"
+            os.mkdir(home, 0o555)
+            without = self.splash_time(d, home)
+            leftovers = list(processes(having=f"HOME={home}"))
+            for pid in leftovers:  # what the program left behind ends with the test
+                os.kill(pid, signal.SIGTERM)
+            self.assertEqual(leftovers, [])
+            self.assertEqual(os.listdir(home), [])
+        print(f"splash after {with_bus * 1000:.0f} ms with a session bus, "
+              f"{without * 1000:.0f} ms without")
+        self.assertLess(without, max(1.0, 3 * with_bus))
+
+
+if __name__ == "__main__":
+    unittest.main()
