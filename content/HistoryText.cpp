@@ -23,7 +23,8 @@ const char* const History[] = {
     "less on both toward the bottom, and the familiar left and right at the two sides.",
     "",
     "Early copies went round on photocopied sheets and then on floppy disks swapped at user-group ",
-    "meetings.  The Heralds of Liberty liked the idea, printed the quiz on pocket cards, and have ",
+    "meetings.  The Heralds of Orrisvane liked the idea, printed the quiz on pocket cards, and "
+    "have ",
     "let this program use it ever since.",
     "",
     "Version 6.1 is the first for Windows 95 and Windows NT.  It adds quotations on each topic, ",

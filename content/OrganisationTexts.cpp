@@ -15,9 +15,9 @@ namespace {
 // people, addresses and numbers are invented.
 
 const char* const Heralds[] = {
-    "HERALDS OF LIBERTY",
+    "HERALDS OF ORRISVANE",
     "2750 Bellwether Lane, Suite 12",
-    "Cedar Hollow, PA 19399",
+    "Tollisford, KS 00042",
     "",
     "Publishes the ten-question quiz in this program and",
     "prints it on pocket cards for fairs, schools and",
@@ -30,9 +30,9 @@ const char* const Heralds[] = {
 };
 
 const char* const Lantern[] = {
-    "LANTERN SOCIETY",
+    "LANTERN VESSIMAR",
     "418 Lamplighter Row",
-    "Brassfield, OH 43999",
+    "Ostlemere, OH 00018",
     "",
     "Independent research on civil liberties: privacy,",
     "free speech and the limits of police power.  Issues",
@@ -43,9 +43,9 @@ const char* const Lantern[] = {
 };
 
 const char* const Tarrant[] = {
-    "TARRANT INSTITUTE",
+    "TARRANT DORNAVEL",
     "77 Tarrant Mill Road",
-    "Westbrook Falls, VA 22999",
+    "Kessaton Falls, VA 00063",
     "",
     "Teaches the basics of free markets to students and",
     "teachers through summer seminars, essay contests",
@@ -57,22 +57,22 @@ const char* const Tarrant[] = {
 };
 
 const char* const Books[] = {
-    "FREE BOOKS PRESS & MAIL ORDER",
+    "OSSENBRAY BOOKS",
     "1204 Folio Street",
-    "Quarry Bend, WI 53999",
+    "Amberquay, WI 00070",
     "",
     "Mail-order catalog of books, tapes and videos on",
     "liberty, economics, history and philosophy.  Free",
     "catalog on request; most orders ship within a week.",
     "",
     "(555) 555-0170 or (555) 555-0171",
-    "http://www.freebooks.example.com/",
+    "http://www.ossenbray.example.com/",
 };
 
 const char* const Grove[] = {
-    "GROVE FOUNDATION",
+    "GROVE MIRRAVENT",
     "9 Grove Terrace",
-    "Ashbury Heights, OR 97999",
+    "Wendlecombe, OR 00087",
     "",
     "A meeting place for people who would rather settle",
     "questions by persuasion than by force.  Hosts",
