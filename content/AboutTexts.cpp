@@ -13,12 +13,12 @@ const AboutTexts& About() {
                           "this program and give it away free of charge, provided that all of "
                           "its files are passed on together and unchanged."),
         QStringLiteral("The ten questions of the quiz itself are used by kind permission of the "
-                       "Heralds of Liberty, 2750 Bellwether Lane, Suite 12, Cedar Hollow, PA "
-                       "19399, who hold the rights to them."),
+                       "Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS "
+                       "00042, who hold the rights to them."),
         QStringLiteral("Thanks to Dana Whitcomb for the earlier versions of the quiz on disk, and "
                        "to Jules Ferrante for compiling the topical quotations.  The quiz is also "
                        "available for the Macintosh, for OS/2 and for DOS, and on paper from the "
-                       "Heralds of Liberty."),
+                       "Heralds of Orrisvane."),
     };
     return texts;
 }

@@ -6,10 +6,10 @@ namespace {
 
 // Five paragraphs of three lines, broken by hand; the box shows the lines as they stand.
 const char* const History[] = {
-    "Avery Quill wrote the first version of this quiz in the spring of 1987, as a handout for an ",
-    "evening class on civics.  Students kept asking where they stood, and the only answer on "
-    "offer ",
-    "was a single line from left to right, with everyone who did not fit squeezed into the middle.",
+    "The Heralds of Orrisvane wrote the ten questions of this quiz in the spring of 1987, to open ",
+    "the talk at their reading circles.  Members kept asking where they stood, and the only "
+    "answer ",
+    "on offer was a single line from left to right, with everyone who did not fit in the middle.",
     "",
     "The trouble with the line was easy to see.  Some people wanted government out of their "
     "private ",
@@ -22,14 +22,15 @@ const char* const History[] = {
     "top, ",
     "less on both toward the bottom, and the familiar left and right at the two sides.",
     "",
-    "Early copies went round on photocopied sheets and then on floppy disks swapped at user-group ",
-    "meetings.  The Heralds of Liberty liked the idea, printed the quiz on pocket cards, and have ",
-    "let this program use it ever since.",
+    "Early copies went round on photocopied sheets; Dana Whitcomb then put the quiz on floppy "
+    "disks ",
+    "for user-group meetings.  The Heralds still look after the ten questions, and they have let ",
+    "this program use them ever since.",
     "",
-    "Version 6.1 is the first for Windows 95 and Windows NT.  It adds quotations on each topic, ",
-    "profiles of the five philosophies and a list of groups to contact.  Take the quiz as often "
-    "as ",
-    "you like: the answers are yours alone, and nothing is saved when you leave.",
+    "Avery Quill wrote this program and this history.  Version 6.1 is the first for Windows 95 "
+    "and ",
+    "Windows NT, with quotations on each topic, profiles of the five philosophies and a list of ",
+    "groups to contact.  Take the quiz as often as you like: nothing is saved when you leave.",
 };
 
 } // namespace

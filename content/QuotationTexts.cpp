@@ -29,7 +29,7 @@ const char* const Topic1[] = {
     "",
     "The mass of men serve the state thus, not as men mainly, but as machines, with ",
     "their bodies.",
-    "-Henry David Thoreau, Civil Disobedience, 1849",
+    "-Henry David Thoreau, Resistance to Civil Government, 1849",
     "",
     "Those who would give up essential Liberty, to purchase a little temporary Safety, ",
     "deserve neither Liberty nor Safety.",

@@ -329,11 +329,11 @@ int main(int argc, char* argv[]) {
     }
 
     const Logo logos[] = {
-        {"heralds.png", {336, 326}, {169, 159}, {"HERALDS OF", "LIBERTY"}, DrawHeralds},
-        {"lantern.png", {478, 105}, {259, 71}, {"LANTERN", "SOCIETY"}, DrawLantern},
-        {"tarrant.png", {441, 170}, {201, 87}, {"TARRANT", "INSTITUTE"}, DrawTarrant},
-        {"books.png", {883, 155}, {271, 87}, {"FREE BOOKS", "PRESS & MAIL ORDER"}, DrawBooks},
-        {"grove.png", {202, 242}, {139, 127}, {"GROVE", "FOUNDATION"}, DrawGrove},
+        {"heralds.png", {336, 326}, {169, 159}, {"HERALDS OF", "ORRISVANE"}, DrawHeralds},
+        {"lantern.png", {478, 105}, {259, 71}, {"LANTERN", "VESSIMAR"}, DrawLantern},
+        {"tarrant.png", {441, 170}, {201, 87}, {"TARRANT", "DORNAVEL"}, DrawTarrant},
+        {"books.png", {883, 155}, {271, 87}, {"OSSENBRAY", "BOOKS"}, DrawBooks},
+        {"grove.png", {202, 242}, {139, 127}, {"GROVE", "MIRRAVENT"}, DrawGrove},
     };
     for (const Logo& logo : logos) {
         const QString path = out.filePath(QString::fromLatin1(logo.file));
