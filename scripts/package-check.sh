@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-QUIZ_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev" scripts/setup.sh release package
+scripts/setup.sh test release package
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
