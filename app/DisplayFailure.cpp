@@ -1,5 +1,6 @@
 #include "DisplayFailure.h"
 
+#include <QGuiApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
@@ -88,6 +89,15 @@ void CatchDisplayFailure() {
 }
 
 void DisplayOpened() {
+    if (!QGuiApplication::primaryScreen()) {
+        // Qt would abort when the first window is made (the framebuffer plug-in without one).
+        std::fprintf(stderr,
+                     "quiz: the display plug-in \"%s\" found no screen: choose another "
+                     "with -platform, or run it on a desktop\n",
+                     QGuiApplication::platformName().toLocal8Bit().constData());
+        std::fflush(stderr);
+        _exit(1);
+    }
     qInstallMessageHandler(qtHandler);
     std::lock_guard lock(heldLock);
     for (const HeldMessage& message : held) {

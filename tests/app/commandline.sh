@@ -61,6 +61,9 @@ check "missing value"      2      ""                  ""            "quiz: missi
 check "no display"         1      ""                  ""            "quiz: cannot open a display: set DISPLAY or WAYLAND_DISPLAY, or run it on a desktop"
 check "no such plug-in"    1      ""                  ""            "quiz: there is no display plug-in \"nosuch\": $plugins" -platform nosuch
 check "no such display"    1      ""                  ""            "quiz: cannot open the display \"garbage\": check -display or DISPLAY, or run it on a desktop" -platform xcb -display garbage
+if [ ! -e /dev/fb0 ]; then # the framebuffer plug-in starts, but finds no screen
+    check "no screen"      1      ""                  ""            "quiz: the display plug-in \"linuxfb\" found no screen: choose another with -platform, or run it on a desktop" -platform linuxfb
+fi
 # Qt's options reach Qt: told offscreen on the command line, the program starts and keeps running
 # (until the timeout ends it) where the environment alone names no usable plug-in.
 limit=5
