@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# Builds the Debian package, validates its desktop entry and AppStream metadata, installs it,
-# starts the installed program under a private X server, checks that its window appears, and
-# removes the package again.
+# Builds the Debian package, checks it with lintian (errors fail), validates its desktop entry
+# and AppStream metadata, installs it, reads its manual page, starts the installed program under
+# a private X server, checks that its window appears, removes the package again and checks that
+# the system's set of installed packages is what it was before.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-QUIZ_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev" scripts/setup.sh release package
+scripts/setup.sh test
+scripts/package.sh
+deb=$(ls build/release/quiz_*_amd64.deb)
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
-echo "==> Building the package"
-(cd build/release && cpack -G DEB >/dev/null)
-deb=$(ls build/release/quiz_*_amd64.deb)
+echo "==> lintian"
+lintian --fail-on error "$deb"
 
 echo "==> Validating the desktop entry and the AppStream metadata"
 staging=$(mktemp -d)
-trap 'rm -rf "$staging"' EXIT
+remove() { DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -q quiz >/dev/null; }
+# Whatever fails on the way, the package does not stay installed.
+trap 'rm -rf "$staging"; [ -z "${installed_here:-}" ] || remove' EXIT
 dpkg-deb -x "$deb" "$staging"
 desktop-file-validate "$staging/usr/share/applications/org.example.quiz.desktop"
 appstreamcli validate --no-net "$staging/usr/share/metainfo/org.example.quiz.metainfo.xml"
@@ -23,9 +27,23 @@ for size in 32 64 128; do
     test -s "$staging/usr/share/icons/hicolor/${size}x${size}/apps/org.example.quiz.png"
 done
 
+installed() { dpkg-query -W -f='${Package} ${Version} ${db:Status-Abbrev}\n' | sort; }
+before=$(installed)
+
 echo "==> Installing $deb"
+installed_here=1
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "./$deb" >/dev/null
-test -x /usr/bin/quiz
+status=0
+files=$(dpkg-query -L quiz)
+test -x /usr/bin/quiz || status=1
+[ "$(/usr/bin/quiz --version)" = "quiz $(dpkg-query -W -f='${Version}' quiz)" ] || {
+    echo "quiz --version does not give the package's version" >&2
+    status=1
+}
+man -P cat quiz 2>/dev/null | grep -q 'political self-assessment quiz' || {
+    echo "man quiz does not show the manual page" >&2
+    status=1
+}
 
 echo "==> Starting the installed program"
 cat > "$staging/start.sh" <<'INNER'
@@ -45,10 +63,21 @@ echo "no quiz window appeared" >&2
 exit 1
 INNER
 chmod +x "$staging/start.sh"
-status=0
 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
     "$staging/start.sh" || status=$?
 
 echo "==> Removing the package"
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -q quiz >/dev/null
+remove
+installed_here=
+if [ "$(installed)" != "$before" ]; then
+    echo "installing and removing the package changed the installed packages:" >&2
+    diff <(echo "$before") <(installed) >&2 || true
+    status=1
+fi
+while read -r path; do
+    if [ -f "$path" ] || [ -L "$path" ]; then
+        echo "removing the package left $path behind" >&2
+        status=1
+    fi
+done <<< "$files"
 exit "$status"

@@ -1,22 +1,49 @@
 #!/usr/bin/env bash
-# Shared set-up for run.sh and test.sh: installs the Debian packages the build needs (only the
-# missing ones), then configures the given CMake preset and builds it (or the build preset given
-# second, such as "package" for the release preset). Safe to run again.
+# Shared set-up for run.sh, test.sh and the package scripts: installs the Debian packages that
+# one kind of work needs (only the missing ones), then, if a configure preset is given, configures
+# it and builds the given build preset (by default the preset of the same name). Safe to run again.
+#   scripts/setup.sh program|package|test [<configure preset> [<build preset>]]
+#     program  building and running the program (./run.sh)
+#     package  that, and building the Debian package (scripts/package.sh)
+#     test     all of it, and what the tests and the package check run (./test.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-preset="${1:-default}"
-build_preset="${2:-$preset}"
+kind="${1:?usage: scripts/setup.sh program|package|test [configure preset [build preset]]}"
+preset="${2:-}"
+build_preset="${3:-$preset}"
 
-packages=(
+program_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    libxcb1-dev            # asking an X window manager for window frames
     fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
+)
+package_packages=(
+    dpkg-dev               # dpkg-shlibdeps: the Qt libraries the package depends on
+)
+test_packages=(
+    libqt6test6
     xvfb xauth x11-utils dbus-daemon # screenshots and tests under a real X server
     strace                 # the privacy test traces the program's system calls
+    # the desktop tests: window managers, a Wayland compositor, input, screen reader, themes
+    openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core
+    dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
+    # the package check: validators, lintian, and the manual page read back
+    desktop-file-utils appstream lintian man-db
 )
 
-# Callers with needs of their own (packaging checks) name them here.
+case "$kind" in
+program) packages=("${program_packages[@]}") ;;
+package) packages=("${program_packages[@]}" "${package_packages[@]}") ;;
+test) packages=("${program_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "scripts/setup.sh: unknown kind '$kind' (program, package or test)" >&2
+    exit 2
+    ;;
+esac
+
+# Callers with needs of their own name them here.
 read -r -a extra <<< "${QUIZ_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
 
@@ -36,6 +63,7 @@ else
     echo "==> All needed Debian packages are installed"
 fi
 
+[ -n "$preset" ] || exit 0
 echo "==> Configuring (preset: $preset)"
 cmake --preset "$preset" >/dev/null
 echo "==> Building (preset: $build_preset)"

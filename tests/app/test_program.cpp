@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QMenuBar>
 
 #include "Answers.h"
@@ -76,6 +77,17 @@ private slots:
     }
 
     void quizWindowIsTheMainWindow() { QCOMPARE(TForm::MainForm(), static_cast<TForm*>(Form1)); }
+
+    // A dock matches the windows to their launcher: on X11 by the class that Qt gives every
+    // window, the application name; on Wayland by the app id, the desktop file's name.
+    void desktopEntryMatchesTheWindows() {
+        QFile entry(QStringLiteral(QUIZ_DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QFileInfo(entry).completeBaseName(), QGuiApplication::desktopFileName());
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(
+            lines.contains(QStringLiteral("StartupWMClass=") + QApplication::applicationName()));
+    }
 
     // The pictures of the start-up and of every window but the resources window (whose logos are
     // PNGs, decoded when it first opens) are drawn by code, so showing them loads no image-format

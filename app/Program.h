@@ -9,5 +9,6 @@ void InitialiseProgram();
 void CreateWindows();
 void DestroyWindows();
 
-// The whole program: start-up, the main window shown, the event loop until it closes.
+// The whole program: the command line, start-up, the main window shown, the event loop until it
+// closes. Returns the exit status: 0, 1 when no display opens, 2 for a usage error.
 int RunProgram(int argc, char* argv[]);

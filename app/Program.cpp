@@ -1,5 +1,8 @@
 #include "Program.h"
 
+#include "CommandLine.h"
+#include "DisplayFailure.h"
+
 #include "Answers.h"
 #include "Application.h"
 #include "Fonts.h"
@@ -59,10 +62,14 @@ void DestroyWindows() {
 }
 
 int RunProgram(int argc, char* argv[]) {
+    if (const std::optional<int> status = RunCommandLine(argc, argv))
+        return *status; // --help, --version or a usage error
     // Qt's own high-DPI scaling maps the design's 96-dpi pixels to the screen.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
     quiz::PrepareSessionBus();
+    CatchDisplayFailure();
     TApplication app(argc, argv);
+    DisplayOpened();
     InitialiseProgram();
     CreateWindows();
     Form1->show();
