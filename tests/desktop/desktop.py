@@ -26,13 +26,20 @@ def wait_until(condition, timeout=10.0, interval=0.05):
 
 
 def processes(having=None):
-    """{pid: parent pid} of living processes, only those whose environment has `having`."""
+    """{pid: parent pid} of living processes (not zombies), only those whose environment has
+    `having`."""
     found = {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            if having and having.encode() not in open(f"/proc/{pid}/environ", "rb").read().split(b"\0"):
+            with open(f"/proc/{pid}/stat") as stat:
+                state, parent = stat.read().rsplit(")", 1)[1].split()[:2]
+            if state == "Z":
                 continue
-            found[int(pid)] = int(open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[1])
+            if having:
+                with open(f"/proc/{pid}/environ", "rb") as environ:
+                    if having.encode() not in environ.read().split(b"\0"):
+                        continue
+            found[int(pid)] = int(parent)
         except OSError:
             pass
     return found
@@ -126,8 +133,12 @@ class Desktop:
 
     def quiz(self, binary, env=None):
         """Starts the program, on its native platform."""
-        native = "xcb" if self.platform == "x11" else "wayland"
-        return self.spawn([binary], env={"QT_QPA_PLATFORM": native, **(env or {})}, stderr=None)
+        native = {"QT_QPA_PLATFORM": "xcb" if self.platform == "x11" else "wayland"}
+        if native["QT_QPA_PLATFORM"] == "wayland" and "ASAN_OPTIONS" in self.env:
+            # The Wayland plug-in is unloaded before the leak check runs, so what it leaves can
+            # be neither traced nor suppressed; the other platforms' runs check for leaks.
+            native["ASAN_OPTIONS"] = self.env["ASAN_OPTIONS"] + ":detect_leaks=0"
+        return self.spawn([binary], env={**native, **(env or {})}, stderr=None)
 
     # --- X11: the windows as the window manager shows them, and a user's keys and clicks ---
 

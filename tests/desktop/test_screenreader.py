@@ -138,12 +138,13 @@ class ScreenReaderWalk(unittest.TestCase):
         quotes = reader.control("Topical Quotes", "text")
         quotation = text_of(quotes)
         self.assertIn("Constitution", quotation)
-        quotes.queryText().setSelection(0, 0, 25)
-        reader.press("Topical Quotes", "menu item", "Copy")
+        if PLATFORM != "wayland":
+            quotes.queryText().setSelection(0, 0, 25)
+            reader.press("Topical Quotes", "menu item", "Copy")
         reader.answer("Topical Quotes")
         reader.press(MAP, "menu item", "Quiz history")
-        notes = reader.control("History of the Quiz", "text")
         if PLATFORM != "wayland":
+            notes = reader.control("History of the Quiz", "text")
             notes.queryEditableText().pasteText(0)
             self.assertEqual(text_of(notes)[:25], quotation[:25])
         reader.answer("History of the Quiz")
