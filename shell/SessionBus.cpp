@@ -4,15 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <xcb/xcb.h>
-
 #include <pwd.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
+
+#include "X11.h"
 
 namespace quiz {
 
@@ -47,30 +45,18 @@ std::optional<QByteArray> BusOfDisplay() {
         xcb_connect(nullptr, nullptr), &xcb_disconnect);
     if (xcb_connection_has_error(connection.get()))
         return std::nullopt;
-    auto atom = [&](const QByteArray& name) {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection.get(),
-                                  xcb_intern_atom(connection.get(), 0,
-                                                  static_cast<uint16_t>(name.size()), name.data()),
-                                  nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    };
-    const xcb_atom_t selection =
-        atom("_DBUS_SESSION_BUS_SELECTION_" + QByteArray(user->pw_name) + '_' + machine);
-    const xcb_atom_t property = atom("_DBUS_SESSION_BUS_ADDRESS");
-    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(
-            connection.get(), xcb_get_selection_owner(connection.get(), selection), nullptr),
-        &std::free);
+    const QByteArray selectionName =
+        "_DBUS_SESSION_BUS_SELECTION_" + QByteArray(user->pw_name) + '_' + machine;
+    const xcb_atom_t selection = x11::Atom(connection.get(), selectionName.constData());
+    const xcb_atom_t property = x11::Atom(connection.get(), "_DBUS_SESSION_BUS_ADDRESS");
+    const auto owner = x11::TakeReply(xcb_get_selection_owner_reply(
+        connection.get(), xcb_get_selection_owner(connection.get(), selection), nullptr));
     if (!owner || owner->owner == XCB_WINDOW_NONE)
         return std::nullopt;
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> address(
-        xcb_get_property_reply(
-            connection.get(),
-            xcb_get_property(connection.get(), 0, owner->owner, property, XCB_ATOM_STRING, 0, 1024),
-            nullptr),
-        &std::free);
+    const auto address = x11::TakeReply(xcb_get_property_reply(
+        connection.get(),
+        xcb_get_property(connection.get(), 0, owner->owner, property, XCB_ATOM_STRING, 0, 1024),
+        nullptr));
     if (!address || xcb_get_property_value_length(address.get()) <= 0)
         return std::nullopt;
     return QByteArray(static_cast<const char*>(xcb_get_property_value(address.get())),

@@ -7,36 +7,23 @@
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <optional>
 #include <vector>
+
+#include "X11.h"
 
 namespace quiz {
 
 namespace {
 
-// Replies from xcb are allocated with malloc and freed by the caller.
-template <class T> using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
-                                            &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
+using x11::Atom;
 
 // Reads a window property of 32-bit items; empty when it is not set.
 std::vector<uint32_t> Property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
                                xcb_atom_t type) {
-    const auto cookie = xcb_get_property(connection, 0, window, name, type, 0, 1024);
-    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr),
-                                             &std::free);
+    const auto reply = x11::TakeReply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, name, type, 0, 1024), nullptr));
     if (!reply || reply->format != 32)
         return {};
     const auto* items = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
