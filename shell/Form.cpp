@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTextEdit>
-#include <QWindow>
 
 #include <stdexcept>
 
@@ -46,6 +45,7 @@ TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
     if (!mainForm)
         mainForm = this;
+    quiz::MinimiseWithProgram(this);
 }
 
 TForm::~TForm() {
@@ -100,12 +100,6 @@ void TForm::SetModalResult(TModalResult result) {
     modalResult_ = result;
     if (result != mrNone && loop_)
         close();
-}
-
-void TForm::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        quiz::MinimiseTogether(this);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
@@ -192,42 +186,6 @@ void quiz::CentreOnScreen(QWidget* window) {
     const LayoutRect at = CentredOnScreen(outer.width(), outer.height(), screen->geometry().width(),
                                           screen->geometry().height());
     MoveFrameTo(window, QPoint(at.left, at.top));
-}
-
-void quiz::StayWithOpener(QWidget* window, QWidget* opener) {
-    window->winId();
-    QWindow* parent = opener && opener->isVisible() ? opener->windowHandle() : nullptr;
-    window->windowHandle()->setTransientParent(parent);
-}
-
-void quiz::MinimiseTogether(QWidget* changed) {
-    const bool minimised = changed->isMinimized();
-    for (QWidget* other : QApplication::topLevelWidgets()) {
-        if (other == changed || !other->isVisible() || other->isMinimized() == minimised)
-            continue;
-        // A maximised window stays maximised under the minimising.
-        other->setWindowState(minimised ? other->windowState() | Qt::WindowMinimized
-                                        : other->windowState() & ~Qt::WindowMinimized);
-    }
-    if (!minimised) {
-        if (QWidget* top = QApplication::activeModalWidget()) {
-            top->raise();
-            top->activateWindow();
-        }
-    }
-}
-
-QObject* quiz::MinimiseTogetherFilter() {
-    class Filter : public QObject {
-    public:
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::WindowStateChange && watched->isWidgetType())
-                MinimiseTogether(static_cast<QWidget*>(watched));
-            return false;
-        }
-    };
-    static Filter* filter = new Filter;
-    return filter;
 }
 
 void TForm::SetColor(const QColor& color) {

@@ -69,7 +69,6 @@ protected:
     // there, and it must not change a child in a way that schedules another paint of the client.
     virtual void FormPaint() {}
 
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -88,19 +87,6 @@ private:
 namespace quiz {
 // Centres a shown window, frame included, on the primary screen.
 void CentreOnScreen(QWidget* window);
-
-// Makes a window about to be shown modally a transient of the window it was opened from (none
-// when that one is hidden): the window manager keeps it above that window, and minimises and
-// restores the two together.
-void StayWithOpener(QWidget* window, QWidget* opener);
-
-// Follows a window that was minimised or restored: every other shown window of the program goes
-// the same way, so that no window is left on screen waiting for one the user cannot see. After a
-// restore the window on top of the modal stack has the activation.
-void MinimiseTogether(QWidget* changed);
-
-// An event filter that runs MinimiseTogether for the windows it watches.
-QObject* MinimiseTogetherFilter();
 } // namespace quiz
 
 // Creates a window of type T hidden, runs its creation handler and stores it in `instance`. The

@@ -11,6 +11,7 @@
 #include "Fonts.h"
 #include "Form.h"
 #include "MessageLayout.h"
+#include "WindowManager.h"
 
 namespace quiz {
 
@@ -61,7 +62,7 @@ int ExecDialog(QDialog& dialog) {
     // closes: without this the keyboard would go nowhere until the user clicks a window.
     const QPointer<QWidget> previous = QApplication::activeWindow();
     StayWithOpener(&dialog, previous);
-    dialog.installEventFilter(MinimiseTogetherFilter());
+    MinimiseWithProgram(&dialog);
     const int result = dialog.exec();
     if (previous && previous->isVisible())
         previous->activateWindow();

@@ -1,6 +1,8 @@
 #include "WindowManager.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
@@ -85,6 +87,32 @@ xcb_connection_t* X11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+void MinimiseTogether(QWidget* changed) {
+    const bool minimised = changed->isMinimized();
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == changed || !other->isVisible() || other->isMinimized() == minimised)
+            continue;
+        // A maximised window stays maximised under the minimising.
+        other->setWindowState(minimised ? other->windowState() | Qt::WindowMinimized
+                                        : other->windowState() & ~Qt::WindowMinimized);
+    }
+    if (!minimised) {
+        if (QWidget* top = QApplication::activeModalWidget()) {
+            top->raise();
+            top->activateWindow();
+        }
+    }
+}
+
+class MinimiseTogetherFilter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType())
+            MinimiseTogether(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 } // namespace
 
 QMargins ExpectedFrameMargins(QWidget* window) {
@@ -112,6 +140,17 @@ void MoveFrameTo(QWidget* window, QPoint frameTopLeft) {
     }
     const QMargins frame = ExpectedFrameMargins(window);
     window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+void StayWithOpener(QWidget* window, QWidget* opener) {
+    window->winId();
+    QWindow* parent = opener && opener->isVisible() ? opener->windowHandle() : nullptr;
+    window->windowHandle()->setTransientParent(parent);
+}
+
+void MinimiseWithProgram(QWidget* window) {
+    static MinimiseTogetherFilter* const filter = new MinimiseTogetherFilter;
+    window->installEventFilter(filter);
 }
 
 void PublishTransientParent(QWidget* window) {

@@ -18,9 +18,16 @@ QMargins ExpectedFrameMargins(QWidget* window);
 // before the window has been shown with a frame, when the toolkit does not know it yet.
 void MoveFrameTo(QWidget* window, QPoint frameTopLeft);
 
-// Tells an X window manager which window a just shown window belongs to (its transient parent),
-// as the toolkit does only for dialogs: the window manager then keeps it above that window and
-// minimises and restores them together.
+// Makes a window about to be shown modally a transient of the window it was opened from (none
+// when that one is hidden), and, once it is shown, PublishTransientParent tells an X window
+// manager so, which the toolkit does only for dialogs: the window manager then keeps it above
+// that window and minimises and restores the two together.
+void StayWithOpener(QWidget* window, QWidget* opener);
 void PublishTransientParent(QWidget* window);
+
+// From now on, when the window is minimised or restored, every other shown window of the program
+// goes the same way, so that no window is left on screen waiting for one the user cannot see.
+// After a restore the window on top of the modal stack has the activation.
+void MinimiseWithProgram(QWidget* window);
 
 } // namespace quiz
