@@ -17,7 +17,8 @@ struct DotBox {
     friend bool operator==(const DotBox&, const DotBox&) = default;
 };
 
-// An invisible click zone of the map window, in client pixels.
+// An invisible click zone of the map window, in client pixels. The map window places its zone
+// controls from this table.
 struct HotZone {
     std::string_view controlName;
     int left;

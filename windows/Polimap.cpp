@@ -48,6 +48,13 @@ TForm3::TForm3(QWidget* parent)
     SetFramePosition(43, -4);
     SetColor(QColor(0, 255, 255));
 
+    // The click zones over the chart take their rectangles from the engine's zone table, the
+    // one that also tells which zone holds a point.
+    for (const quiz::HotZone& zone : quiz::HotZones) {
+        auto* control = findChild<THotZoneImage*>(QString::fromUtf8(zone.controlName));
+        Q_ASSERT(control);
+        control->setGeometry(zone.left, zone.top, zone.width, zone.height);
+    }
     connect(imgHotBedLib, &THotZoneImage::Click, this, &TForm3::imgHotBedLibClick);
     connect(imgHotBedLeft, &THotZoneImage::Click, this, &TForm3::imgHotBedLeftClick);
     connect(imgHotBedCent, &THotZoneImage::Click, this, &TForm3::imgHotBedCentClick);

@@ -525,6 +525,8 @@ private slots:
             Form3->grab(); // the dot is in place
             dot = Client()->childAt(264, 217);
             for (const auto& point : points) {
+                // The engine's zone lookup agrees with the window at every point.
+                QCOMPARE(quiz::HotZoneAt(point.at.x(), point.at.y()).value_or(0), point.profile);
                 quiz::ProfileIndex = 0;
                 QWidget* target = Client()->childAt(point.at);
                 if (!target)
