@@ -18,6 +18,8 @@ public:
     // "Not enough timers available" if the system cannot provide the timer.
     void SetInterval(int milliseconds);
     bool IsRunning() const { return timer_.isActive(); }
+    // Milliseconds until the next tick, rounded up; -1 while stopped.
+    int RemainingTime() const { return timer_.remainingTime(); }
 
     std::function<void()> OnTimer;
 

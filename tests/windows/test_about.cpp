@@ -62,28 +62,20 @@ private slots:
     void splashOpensOnceAtTheFirstPaintAndClosesItself() {
         QVERIFY(!SplashShown);
         ShowCounter shows(AboutBox);
-        QElapsedTimer clock;
-        clock.start();
-        qint64 openedAt = -1;
-        int armedWith = -1;
+        const testing::TimedWindow splash(AboutBox, AboutBox->Timer1);
         bool overVisibleQuiz = false;
         // The splash runs a nested loop, so everything is observed from a timer inside it.
         testing::ModalAction seen([&](QWidget* modal) {
-            openedAt = clock.elapsed();
-            armedWith = AboutBox->Timer1->Interval();
             overVisibleQuiz = modal == AboutBox && Form1->isVisible() && SplashShown;
             // A paint of the quiz window meanwhile only redraws it.
             Form1->centralWidget()->repaint();
         });
         Form1->show();
         QTRY_VERIFY_WITH_TIMEOUT(seen.Done() && !AboutBox->isVisible(), 8000);
-        const qint64 closedAt = clock.elapsed();
         QVERIFY(overVisibleQuiz);
-        QCOMPARE(armedWith, 4000);
-        // The interval itself is checked above; the bound above it only leaves room for a busy
-        // machine to deliver the tick late.
-        QVERIFY2(closedAt - openedAt >= 3800 && closedAt - openedAt < 6500,
-                 qPrintable(QString::number(closedAt - openedAt)));
+        // Four seconds from the arming to the tick; a busy machine may deliver the tick late.
+        const QString timing = splash.Check(4000, 2500);
+        QVERIFY2(timing.isEmpty(), qPrintable(timing));
         QCOMPARE(AboutBox->Timer1->Interval(), 0);
         QVERIFY(!AboutBox->Timer1->IsRunning());
 
