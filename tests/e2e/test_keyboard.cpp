@@ -15,7 +15,6 @@
 #include "MapPlacement.h"
 #include "Navigation.h"
 #include "Program.h"
-#include "Scoring.h"
 #include "Texts.h"
 
 #include "About.h"
@@ -305,9 +304,8 @@ private slots:
         Watchdog dog(90000);
         const QString answers = RadioSheet();
         QCOMPARE(answers, QStringLiteral("YNMNYMYNMY"));
-        const int personal = 20 + 0 + 10 + 0 + 20;
-        const int economic = 10 + 20 + 0 + 10 + 20;
-        const int philosophy = quiz::Classify(personal, economic);
+        // Personal 20+0+10+0+20 = 50, economic 10+20+0+10+20 = 60: Centrist, number 3.
+        const int philosophy = 3;
 
         QString mapFocus, afterTab, afterBacktab;
         Seen yourProfile, profileMemo, resources, organisation, history, historyAgain, scoring,
@@ -483,8 +481,9 @@ private slots:
         QCOMPARE(tryTitle, QStringLiteral("Try It Yourself!"));
         QCOMPARE(tryBoxesClosed, 2);
         QCOMPARE(scoring.title, QStringLiteral("Information"));
-        QCOMPARE(scoring.text,
-                 QString::fromStdString(quiz::ScoringExplanation(personal, economic)));
+        QVERIFY2(scoring.text.contains(QLatin1String(
+                     "Your score on personal issues was 50%, and your economic score was 60%.")),
+                 qPrintable(scoring.text));
 
         QCOMPARE(confirm.title, QStringLiteral("Confirm"));
         QCOMPARE(confirm.text, QStringLiteral("Keep your old answers?"));

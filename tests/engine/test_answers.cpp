@@ -9,10 +9,14 @@ using namespace quiz;
 class TestAnswers : public QObject {
     Q_OBJECT
 private slots:
-    void freshSheetHoldsMaybeEverywhere() {
+    void answerValuesAndAFreshSheet() {
+        // Yes adds 20 points to its group, Maybe 10 and No nothing; a fresh sheet is all Maybe.
+        QCOMPARE(YesValue, 20);
+        QCOMPARE(MaybeValue, 10);
+        QCOMPARE(NoValue, 0);
         AnswerSheet sheet;
         for (int n = 1; n <= QuestionCount; ++n)
-            QCOMPARE(sheet[n], MaybeValue);
+            QCOMPARE(sheet[n], 10);
     }
 
     void storeTouchesOnlyItsSlot() {
@@ -20,7 +24,7 @@ private slots:
         sheet.Store(3, NoValue);
         sheet.Store(10, YesValue);
         for (int n = 1; n <= QuestionCount; ++n)
-            QCOMPARE(sheet[n], n == 3 ? NoValue : n == 10 ? YesValue : MaybeValue);
+            QCOMPARE(sheet[n], n == 3 ? 0 : n == 10 ? 20 : 10);
     }
 
     void lastStoreWins() {
@@ -28,10 +32,10 @@ private slots:
         sheet.Store(4, YesValue);
         sheet.Store(4, NoValue);
         sheet.Store(4, MaybeValue);
-        QCOMPARE(sheet[4], MaybeValue);
+        QCOMPARE(sheet[4], 10);
         sheet.Store(1, YesValue);
         sheet.Initialise();
-        QCOMPARE(sheet[1], MaybeValue);
+        QCOMPARE(sheet[1], 10);
     }
 
     void catalogueIsNumberedAndGrouped() {

@@ -23,6 +23,14 @@ TModalResult RunAndAct(const QString& text, MessageKind kind, MessageButtons but
     return result;
 }
 
+// The row from `first` to `last` is centred in the dialog: the space right of it is the space
+// left of it, or one pixel more when the difference is odd.
+bool RowIsCentred(const QWidget& form, const QWidget* first, const QWidget* last) {
+    const int leftGap = first->x();
+    const int rightGap = form.width() - (last->x() + last->width());
+    return rightGap == leftGap || rightGap == leftGap + 1;
+}
+
 } // namespace
 
 class TestMessageDialog : public QObject {
@@ -47,8 +55,11 @@ private slots:
         QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        // One button wide row, centred.
-        QCOMPARE(buttons[0]->x(), (form.width() - buttons[0]->width()) / 2);
+        // The stand-in font measures as in the worked example (w 6, h 13): a 75 x 23 button
+        // below a one-line text, at 32 + 13 + 16, centred.
+        QCOMPARE(buttons[0]->size(), QSize(75, 23));
+        QCOMPARE(buttons[0]->y(), 61);
+        QVERIFY(RowIsCentred(form, buttons[0], buttons[0]));
     }
 
     void confirmationButtonsStandYesThenNo() {
@@ -63,8 +74,8 @@ private slots:
         QVERIFY(yes->x() + yes->width() < no->x());
         QCOMPARE(yes->y(), no->y());
         QCOMPARE(yes->size(), no->size());
-        const int rowWidth = no->x() + no->width() - yes->x();
-        QCOMPARE(yes->x(), (form.width() - rowWidth) / 2);
+        QCOMPARE(no->x() - yes->x(), 75 + 6);
+        QVERIFY(RowIsCentred(form, yes, no));
         QCOMPARE(form.DefaultButton(), yes);
         QCOMPARE(form.CancelButton(), no);
         QVERIFY(!child<QLabel>(&form, "Image")->pixmap().isNull());

@@ -37,16 +37,16 @@ private slots:
 
     void shortTextTakesTheIconHeightAndRowWidth() {
         // A one-word message: the block is 32 high; two buttons are wider than the block.
+        // The row, 2 x 75 + 6 = 156, and the margins of 12 make the width 180; the height is
+        // 32 + 23 + 16 + 2 x 13 = 97.
         const MessageLayout m = LayOutMessage(6, 13, 20, 13, 2);
-        const int row = 2 * 75 + 6;
-        QCOMPARE(m.clientWidth, row + 24);
-        QCOMPARE(m.clientHeight, 32 + 23 + 16 + 26);
+        QCOMPARE(m.clientWidth, 180);
+        QCOMPARE(m.clientHeight, 97);
         QCOMPARE(m.buttons.size(), std::size_t(2));
-        // Yes on the left, the pair centred, both on one row.
-        QCOMPARE(m.buttons[0].left, (m.clientWidth - row) / 2);
-        QCOMPARE(m.buttons[1].left, m.buttons[0].left + 75 + 6);
-        QCOMPARE(m.buttons[0].top, m.buttons[1].top);
-        QCOMPARE(m.buttons[0].top, 32 + 13 + 16);
+        // Yes on the left, the pair centred ((180 - 156) / 2 = 12), both on one row at 32 + 13
+        // + 16 = 61.
+        QCOMPARE(m.buttons[0], (LayoutRect{12, 61, 75, 23}));
+        QCOMPARE(m.buttons[1], (LayoutRect{93, 61, 75, 23}));
     }
 
     void noButtonsNoRow() {

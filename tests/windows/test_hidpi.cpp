@@ -3,7 +3,6 @@
 
 #include "Application.h"
 #include "GuiTestSupport.h"
-#include "MapPlacement.h"
 #include "Navigation.h"
 #include "Polimap.h"
 #include "Profiles.h"
@@ -109,8 +108,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Form3));
         QTRY_VERIFY(Form3->PaintCount() > 0);
         QCOMPARE(Form3->centralWidget()->size(), QSize(540, 440));
-        QCOMPARE(child<QWidget>(Form3, "shpRedDot")->geometry(),
-                 QRect(quiz::DotBounds(60, 70).left, quiz::DotBounds(60, 70).top, 19, 16));
+        // Left 255 + R(2.17 x 10) = 277, top 419 - 2.1 x 130 = 146.
+        QCOMPARE(child<QWidget>(Form3, "shpRedDot")->geometry(), QRect(277, 146, 19, 16));
 
         const TwoRenders r = Render(Form3->centralWidget());
         QCOMPARE(r.fine.size(), QSize(1080, 880));
