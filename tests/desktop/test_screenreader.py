@@ -117,7 +117,8 @@ class ScreenReaderWalk(unittest.TestCase):
             reader.press(MAIN, "radio button", f"Question {question}: Yes")
         self.assertTrue(all(reader.checked(f"Question {q}: Yes") for q in range(1, 11)))
         self.show_results(reader, RESULT)
-        chart = reader.control(MAP, "image", "Political map").description
+        # The map describes its chart when it first paints.
+        chart = wait_until(lambda: reader.control(MAP, "image", "Political map").description)
         for part in ("personal self-government score of 100",
                      "economic self-government score of 100", "Libertarian"):
             self.assertIn(part, chart)
@@ -137,7 +138,7 @@ class ScreenReaderWalk(unittest.TestCase):
         # client can hold the clipboard only where the compositor has a seat.
         reader.press(MAP, "menu item", "   Conscription")
         quotes = reader.control("Topical Quotes", "text")
-        quotation = text_of(quotes)
+        quotation = wait_until(lambda: text_of(quotes))  # filled when the window paints
         self.assertIn("Constitution", quotation)
         if PLATFORM != "wayland":
             quotes.queryText().setSelection(0, 0, 25)
