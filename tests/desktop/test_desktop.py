@@ -92,9 +92,10 @@ class Minimise(unittest.TestCase):
         """Minimises one window of a modal stack, then restores the program from its bottom
         window, as from a task list."""
         d.run("xdotool", "windowminimize", str(target))
-        time.sleep(0.5)
-        shown = [w for w in stack if d.viewable(w)]
-        self.assertTrue(stack[-1] in shown or not shown, f"{shown} wait on a hidden window")
+
+        # Every window of the stack goes with it: none is left waiting on a hidden one.
+        if not wait_until(lambda: not any(d.viewable(w) for w in stack), timeout=5):
+            self.fail(f"{[w for w in stack if d.viewable(w)]} still shown")
         d.run("wmctrl", "-i", "-a", hex(stack[0]))
         self.assertTrue(wait_until(lambda: all(d.viewable(w) for w in stack)), "not restored")
         self.assertTrue(wait_until(
