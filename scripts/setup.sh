@@ -57,8 +57,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     sudo_cmd=()
     [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -q
-    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    # Another apt run on the machine (an unattended upgrade, a second set-up) holds the lock for a
+    # while: wait for it rather than fail.
+    wait_lock=(-o DPkg::Lock::Timeout=600)
+    "${sudo_cmd[@]}" apt-get "${wait_lock[@]}" update -q
+    "${sudo_cmd[@]}" apt-get "${wait_lock[@]}" install -y -q --no-install-recommends "${missing[@]}"
 else
     echo "==> All needed Debian packages are installed"
 fi
