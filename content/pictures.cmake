@@ -9,9 +9,12 @@ target_sources(quiz_content PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CheckMark.cpp)
 
 # For a static library this form links the resource's object file into every executable that links
-# quiz_content, so the logos are registered without a Q_INIT_RESOURCE call.
+# quiz_content, so the logos are registered without a Q_INIT_RESOURCE call. Resource format 1 leaves
+# out each file's modification time, which differs between two checkouts of the same sources and
+# would make two builds of them differ.
 qt_add_resources(quiz_content "logos"
     PREFIX "/logos"
+    OPTIONS --format-version 1
     BASE "${CMAKE_CURRENT_LIST_DIR}/logos"
     FILES
         ${CMAKE_CURRENT_LIST_DIR}/logos/heralds.png

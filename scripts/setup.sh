@@ -29,8 +29,8 @@ test_packages=(
     # the desktop tests: window managers, a Wayland compositor, input, screen reader, themes
     openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core
     dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
-    # the package check: validators, lintian, and the manual page read back
-    desktop-file-utils appstream lintian man-db
+    # the package check: validators, lintian, hardening-check, and the manual page read back
+    desktop-file-utils appstream lintian devscripts man-db
 )
 
 case "$kind" in
