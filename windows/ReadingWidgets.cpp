@@ -11,6 +11,8 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include "Accessibility.h"
+
 TReadingMemo::TReadingMemo(QWidget* parent)
     : QPlainTextEdit(parent) {}
 
@@ -41,7 +43,7 @@ public:
     void doAction(const QString& actionName) override {
         // Once the call has returned, as with a push button: the window it opens is modal.
         TPictureImage* image = picture();
-        if (actionName == pressAction() && image->IsClickable())
+        if (actionName == pressAction() && image->IsClickable() && quiz::TakesInput(image))
             QTimer::singleShot(0, image, [image] { emit image->Click(); });
     }
 
