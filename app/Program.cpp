@@ -31,6 +31,9 @@ void InitialiseProgram() {
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
     quiz::InstallStyle();
     quiz::InstallAccessibility();
+    // A steady caret: always visible in the text box that has the focus, and an idle window
+    // with a caret in it does no work.
+    QApplication::setCursorFlashTime(0);
     quiz::InstallFontSubstitutes();
     // Menus, which do not take their window's font, and anything else without a font of its
     // own use the windows' font too.

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -14,12 +15,25 @@
 #include "Accessibility.h"
 
 TReadingMemo::TReadingMemo(QWidget* parent)
-    : QPlainTextEdit(parent) {}
+    : QPlainTextEdit(parent) {
+    setCursorWidth(2); // a caret that is easy to find
+}
 
 QMimeData* TReadingMemo::createMimeDataFromSelection() const {
     auto* mime = new QMimeData;
     mime->setText(textCursor().selection().toPlainText());
     return mime;
+}
+
+void TReadingMemo::keyPressEvent(QKeyEvent* event) {
+    if (isReadOnly() && event->matches(QKeySequence::SelectAll)) {
+        QTextCursor all(document());
+        all.movePosition(QTextCursor::End);
+        all.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+        setTextCursor(all);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 namespace {

@@ -23,6 +23,9 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    // Select All in a read-only box leaves the caret at the start, where a screen reader's
+    // reading of the rest begins, so that it reads the whole selected text.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A picture stretched to fill the whole control, each axis on its own: either a vector drawing or
