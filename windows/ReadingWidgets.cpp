@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QTextDocumentFragment>
 #include <QTimer>
 
@@ -108,10 +109,32 @@ bool TPictureImage::IsClickable() const {
 
 void TPictureImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    DrawPicture(painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void TPictureImage::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (IsClickable() && !event->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TPictureImage::DrawPicture(QPainter& painter) {
     const QRectF box(rect());
     if (drawing_) {
+        painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         drawing_(painter, box);
+        painter.restore();
         return;
     }
     if (loadBitmap_) {
