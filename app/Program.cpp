@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DisplayFailure.h"
 
+#include "Accessibility.h"
 #include "Answers.h"
 #include "Application.h"
 #include "Fonts.h"
@@ -29,6 +30,10 @@ void InitialiseProgram() {
     // No application display name: Qt would append it to every window caption.
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
     quiz::InstallStyle();
+    quiz::InstallAccessibility();
+    // A steady caret: always visible in the text box that has the focus, and an idle window
+    // with a caret in it does no work.
+    QApplication::setCursorFlashTime(0);
     quiz::InstallFontSubstitutes();
     // Menus, which do not take their window's font, and anything else without a font of its
     // own use the windows' font too.

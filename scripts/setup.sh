@@ -27,7 +27,7 @@ test_packages=(
     xvfb xauth x11-utils dbus-daemon # screenshots and tests under a real X server
     strace                 # the privacy test traces the program's system calls
     # the desktop tests: window managers, a Wayland compositor, input, screen reader, themes
-    openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core
+    openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core orca
     dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
     # the package check: validators, lintian, hardening-check, and the manual page read back
     desktop-file-utils appstream lintian devscripts man-db

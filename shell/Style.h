@@ -4,11 +4,12 @@
 
 namespace quiz {
 
-// The platform's own style, with two changes. A flat group box is framed by a plain line, with no
-// raised or sunken edge. And the standard icons it hands out are only decoded when something
-// first draws them. Every menu bar asks for its overflow button's icon when it is
-// built, although the button shows only on a bar too narrow for its menus; decoding those
-// pictures at start-up would also load every image-format plug-in to sniff them.
+// The platform's own style, with three changes. A flat group box is framed by a plain line, with no
+// raised or sunken edge. The focus mark is a solid frame that stands out on every background. And
+// the standard icons it hands out are only decoded when something first draws them. Every menu bar
+// asks for its overflow button's icon when it is built, although the button shows only on a bar too
+// narrow for its menus; decoding those pictures at start-up would also load every image-format
+// plug-in to sniff them.
 class TStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -18,6 +19,13 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+
+    // The focus mark: a frame two pixels wide just inside `rect`.
+    static constexpr QRgb FocusMarkColour = 0xff1f6fd0;
+    static constexpr int FocusMarkWidth = 2;
+    static void DrawFocusMark(const QRect& rect, QPainter* painter);
 };
 
 // The light palette the windows are designed in: black window text, light grey window and button

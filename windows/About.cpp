@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 #include "Pictures.h"
 #include "Texts.h"
@@ -10,6 +11,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     : TForm(parent)
     , Timer1(new TTimer(this)) {
     setupUi(this);
+    // Screen readers read the product line, credits and permission when it opens.
+    quiz::ReadAsDialog(this);
     // A dialog frame: fixed size, close box, no minimise or maximise box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -39,6 +39,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QString caption = option.text;
     option.icon = QIcon();
     option.text.clear();
+    // The focus mark goes on top of the picture, which would otherwise cover part of it.
+    const bool focused = option.state & QStyle::State_HasFocus;
+    option.state &= ~QStyle::State_HasFocus;
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QSize pictureSize = iconSize();
@@ -51,7 +54,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
                             height());
     painter.drawItemText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                          isEnabled(), caption, QPalette::ButtonText);
-    if (hasFocus()) {
+    if (focused) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);

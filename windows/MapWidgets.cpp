@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "MapChart.h"
 
 namespace {
@@ -25,7 +26,7 @@ public:
 
     void doAction(const QString& actionName) override {
         auto* zone = static_cast<THotZoneImage*>(widget());
-        if (actionName == pressAction())
+        if (actionName == pressAction() && quiz::TakesInput(zone))
             QTimer::singleShot(0, zone, [zone] { emit zone->Click(); });
     }
 };

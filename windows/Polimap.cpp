@@ -43,6 +43,7 @@ QString ChartDescription(int personal, int economic, const std::string& philosop
 TForm3::TForm3(QWidget* parent)
     : TForm(parent) {
     setupUi(this);
+    profileHint_ = cmdProfile->accessibleDescription();
     setFont(quiz::SystemFont());
     SetClientSize(540, 440, true);
     SetFramePosition(43, -4);
@@ -96,6 +97,15 @@ void TForm3::FormCreate() {
     for (THotZoneImage* zone :
          {imgHotBedLib, imgHotBedLeft, imgHotBedCent, imgHotBedRight, imgHotBedAuth})
         zone->setCursor(quiz::CursorNumber(1));
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    // "Your Profile" has the focus when the map opens, and screen readers say its description
+    // with it: the user hears the result on arrival without looking for it.
+    cmdProfile->setAccessibleDescription(
+        ChartDescription(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy) + u' ' +
+        profileHint_);
+    TForm::showEvent(event);
 }
 
 void TForm3::FormPaint() {

@@ -53,10 +53,13 @@ public:
 protected:
     void FormCreate() override;
     void FormPaint() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ShowProfile(int philosophy);
     void ShowQuotes(int topic);
+
+    QString profileHint_; // what "Your Profile" does, said after the result
 };
 
 extern TForm3* Form3;

@@ -1,5 +1,6 @@
 #include "Question.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -89,6 +90,7 @@ TForm1::TForm1(QWidget* parent)
         QRadioButton* button = answer.button;
         // Only the checked button of a group is a tab stop, so Tab lands on the current answer.
         button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        button->installEventFilter(this);
         connect(button, &QRadioButton::toggled, this, [this, button, answer](bool checked) {
             button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
             // Checking a button that was unchecked runs its handler; nothing else does.
@@ -169,6 +171,17 @@ void TForm1::ShowSplash() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QRadioButton*>(watched)) {
+        // The three answers stand in a row: Up and Down move along it as Left and Right do.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            QKeyEvent along(QEvent::KeyPress,
+                            key->key() == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                            key->modifiers(), key->text(), key->isAutoRepeat());
+            QCoreApplication::sendEvent(watched, &along);
+            return true;
+        }
+    }
     if (watched == Client && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         Stray();

@@ -1,5 +1,6 @@
 #include "Quotes.h"
 
+#include "Accessibility.h"
 #include "Catalogue.h"
 #include "Fonts.h"
 #include "Navigation.h"
@@ -11,6 +12,8 @@ TForm5* Form5 = nullptr;
 TForm5::TForm5(QWidget* parent)
     : TForm(parent) {
     setupUi(this);
+    // Screen readers read the topic heading when it opens.
+    quiz::ReadAsDialog(this);
     setFont(quiz::SystemFont());
     SetOuterSize(605, 470);
     SetFramePosition(17, 3);

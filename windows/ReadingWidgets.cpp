@@ -3,21 +3,38 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include "Accessibility.h"
+
 TReadingMemo::TReadingMemo(QWidget* parent)
-    : QPlainTextEdit(parent) {}
+    : QPlainTextEdit(parent) {
+    setCursorWidth(2); // a caret that is easy to find
+}
 
 QMimeData* TReadingMemo::createMimeDataFromSelection() const {
     auto* mime = new QMimeData;
     mime->setText(textCursor().selection().toPlainText());
     return mime;
+}
+
+void TReadingMemo::keyPressEvent(QKeyEvent* event) {
+    if (isReadOnly() && event->matches(QKeySequence::SelectAll)) {
+        QTextCursor all(document());
+        all.movePosition(QTextCursor::End);
+        all.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+        setTextCursor(all);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 namespace {
@@ -41,7 +58,7 @@ public:
     void doAction(const QString& actionName) override {
         // Once the call has returned, as with a push button: the window it opens is modal.
         TPictureImage* image = picture();
-        if (actionName == pressAction() && image->IsClickable())
+        if (actionName == pressAction() && image->IsClickable() && quiz::TakesInput(image))
             QTimer::singleShot(0, image, [image] { emit image->Click(); });
     }
 
@@ -92,10 +109,32 @@ bool TPictureImage::IsClickable() const {
 
 void TPictureImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    DrawPicture(painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void TPictureImage::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (IsClickable() && !event->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TPictureImage::DrawPicture(QPainter& painter) {
     const QRectF box(rect());
     if (drawing_) {
+        painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         drawing_(painter, box);
+        painter.restore();
         return;
     }
     if (loadBitmap_) {

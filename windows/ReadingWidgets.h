@@ -23,11 +23,15 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    // Select All in a read-only box leaves the caret at the start, where a screen reader's
+    // reading of the rest begins, so that it reads the whole selected text.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A picture stretched to fill the whole control, each axis on its own: either a vector drawing or
 // a bitmap. A left button pressed and released inside the control is a click; screen readers see
-// a clickable picture as a button they can press.
+// a clickable picture as a button they can press. A picture that takes the focus shows the
+// style's focus mark along its edges while it has it.
 class TPictureImage : public QWidget {
     Q_OBJECT
 public:
@@ -49,10 +53,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Space and Enter on a clickable picture that has the focus do what a click does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void DrawPicture(QPainter& painter);
+
     Drawing drawing_;
     std::function<QImage()> loadBitmap_;
     QImage bitmap_;

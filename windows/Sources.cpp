@@ -1,5 +1,6 @@
 #include "Sources.h"
 
+#include "Accessibility.h"
 #include "Address.h"
 #include "Cursors.h"
 #include "Fonts.h"
@@ -11,6 +12,8 @@ TForm6* Form6 = nullptr;
 TForm6::TForm6(QWidget* parent)
     : TForm(parent) {
     setupUi(this);
+    // Screen readers read the invitation when it opens.
+    quiz::ReadAsDialog(this);
     setFont(quiz::SystemFont());
     SetOuterSize(581, 387);
     SetFramePosition(39, 14);

@@ -7,6 +7,7 @@ children, by the ids it recorded.
 """
 
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -43,6 +44,59 @@ def processes(having=None):
         except OSError:
             pass
     return found
+
+
+class Orca:
+    """Orca, the screen reader, with its speech server off: each utterance lands in its debug
+    file. It runs from a copy of its launcher that writes that file line by line and neither
+    ends, nor looks for, nor names itself as other Orcas."""
+
+    PREFERENCES = ("import orca.settings\norca.settings.speechServerFactory = 'none'\n"
+                   "orca.settings.speechFactoryModules = []\n")
+    LAUNCHER = [("    setProcessName('orca')\n", ""),
+                ("open(args.debug_file, 'w')", "open(args.debug_file, 'w', buffering=1)"),
+                # Utterances are information; finer detail would slow its answers to keys.
+                ("debugLevel = debug.LEVEL_ALL", "debugLevel = debug.LEVEL_INFO"),
+                ("    if args.replace:\n        cleanup(signal.SIGKILL)\n", ""),
+                ("    if otherOrcas():\n        print(messages.CLI_OTHER_ORCAS_ERROR)\n"
+                 "        return 1\n", "")]
+
+    def __init__(self, desktop):
+        folder, self.log, self.heard = f"{desktop.tmp}/orca", f"{desktop.tmp}/orca.log", 0
+        os.makedirs(folder)
+        with open("/usr/bin/orca") as original:
+            launcher = original.read()
+        for old, new in self.LAUNCHER:
+            assert old in launcher, f"Orca's launcher has changed: no {old!r}"
+            launcher = launcher.replace(old, new)
+        for path, text in [(f"{folder}/__init__.py", ""), (self.log, ""),
+                           (f"{folder}/orca-customizations.py", self.PREFERENCES),
+                           (f"{folder}/launcher.py", launcher)]:
+            with open(path, "w") as file:
+                file.write(text)
+        self.process = desktop.spawn(["/usr/bin/python3", f"{folder}/launcher.py", "-u",
+                                      folder, "--debug-file", self.log])
+        self.hear("Screen reader on", timeout=20)
+
+    def speech(self):
+        with open(self.log, errors="replace") as log:  # records start with a time of day
+            records = re.split(r"^(?=\d\d:\d\d:\d\d\.\d+ - )", log.read(), flags=re.M)
+        said = [r.split("SPEECH OUTPUT: '", 1)[1] for r in records if "SPEECH OUTPUT: '" in r]
+        return [re.sub(r"'\s*(\{[^{}]*\})?\s*$", "", s) for s in said]  # less the voice
+
+    def hear(self, *phrases, timeout=10):
+        """Waits until Orca has said every phrase and then nothing for 0.7 s (it then answers the
+        next key at once: Qt hands it each key first, and waits only briefly); returns all it
+        said since the last call."""
+        said = lambda: " | ".join(self.speech()[self.heard:])
+        wait_until(lambda: all(phrase in said() for phrase in phrases), timeout)
+        count, since = len(self.speech()), time.monotonic()
+        while time.monotonic() - since < 0.7:
+            time.sleep(0.1)
+            if len(self.speech()) != count:
+                count, since = len(self.speech()), time.monotonic()
+        heard, self.heard = said(), count
+        return heard
 
 
 class Desktop:
@@ -177,6 +231,9 @@ class Desktop:
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "30", *keys)
+
+    def orca(self):
+        return Orca(self)
 
     def opened(self, title, *keys, click=None):
         """Presses keys or clicks a point, and returns the window that opens (with this title,

@@ -170,6 +170,18 @@ class ScreenReaderWalk(unittest.TestCase):
         process, reader = self.start()
         reader.answer("About")
         self.show_results(reader)
+        # Neither the hidden quiz window's controls nor those of the map that the resources
+        # window blocks take a press or a toggle, as they take no click.
+        reader.press(MAP, "menu item", "Resources")
+        quiz = next(w for w in reader.app if w and w.name == MAIN)
+        reader.act(find(quiz, "push button", "Show Results"))
+        yes = find(quiz, "radio button", "Question 1: Yes")
+        reader.act(yes, "Toggle")
+        reader.act(reader.control(MAP, "push button", "Restart"))
+        time.sleep(1)
+        self.assertEqual(reader.showing(), [MAP, "Resources"])
+        self.assertFalse(yes.getState().contains(atspi.STATE_CHECKED))
+        reader.answer("Resources")
         reader.press(MAP, "menu item", "Exit")
         self.assertEqual(process.wait(timeout=10), 0)
 

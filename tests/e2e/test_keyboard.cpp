@@ -155,7 +155,7 @@ private slots:
     }
 
     // Tab stops on the checked answer of each group, in the order 1, 2, 3, 5, 4, 6 ... 10; the
-    // arrow keys move the answer inside a group, and the answer sheet follows.
+    // arrow keys, Up and Down too, move the answer inside a group, and the answer sheet follows.
     void tabOrderAndArrowKeys() {
         QCOMPARE(Focus(), QStringLiteral("btnResults"));
         const QString target = QStringLiteral("YNMNYMYNMY");
@@ -165,10 +165,11 @@ private slots:
             Key(Qt::Key_Tab);
             landed << Focus();
             const QChar answer = target.at(question - 1);
+            // Up and Down move along the row as Left and Right do.
             if (answer == u'Y')
-                Key(Qt::Key_Left);
+                Key(question % 2 ? Qt::Key_Left : Qt::Key_Up);
             else if (answer == u'N')
-                Key(Qt::Key_Right);
+                Key(question % 2 ? Qt::Key_Right : Qt::Key_Down);
             answered << Focus();
             expectedLanded << Radio(question, u'M')->objectName();
             expectedAnswered << Radio(question, answer)->objectName();

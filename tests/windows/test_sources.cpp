@@ -20,6 +20,7 @@
 #include "Profiles.h"
 #include "Quotes.h"
 #include "Sources.h"
+#include "Style.h"
 
 using testing::child;
 using testing::ModalAction;
@@ -101,6 +102,33 @@ private slots:
         });
         QCOMPARE(shown.selector, 5);
         QCOMPARE(shown.text, Details(5));
+    }
+
+    // Tab runs from OK through the logos in organisation order and back to OK; the control that
+    // has the focus shows the focus mark, a frame two pixels wide, and the one it left does not.
+    void logosAreKeyboardStopsWithAVisibleMark() {
+        const auto markPixels = [](QWidget* control) {
+            const QImage look = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(look.constBits());
+            return std::count(pixels, pixels + look.width() * look.height(),
+                              quiz::TStyle::FocusMarkColour);
+        };
+        QStringList order, unmarked;
+        WhileOpen(Form6, [&] {
+            QWidget* left = Form6->focusWidget();
+            for (int i = 0; i < 6; ++i) {
+                testing::PressKey(Form6, Qt::Key_Tab);
+                QWidget* focus = Form6->focusWidget();
+                order << focus->objectName();
+                if (markPixels(focus) < 2 * (focus->width() + focus->height()) ||
+                    markPixels(left) != 0)
+                    unmarked << focus->objectName();
+                left = focus;
+            }
+        });
+        QCOMPARE(order, QStringList({"imgHeralds", "imgLantern", "imgTarrant", "imgBooks",
+                                     "imgGrove", "btnOK"}));
+        QCOMPARE(unmarked, QStringList());
     }
 
     void invitationWrapsIntoTwoLinesInsideItsBox() {

@@ -1,0 +1,128 @@
+#include "Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Form.h"
+
+namespace quiz {
+
+namespace {
+
+const char* const DialogProperty = "quizReadAsDialog";
+
+// A window of the program: a frame, or a dialog where the window asks for it. Decided when asked,
+// because a window may be queried while it is still being built.
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessible::Role role() const override {
+        return widget()->property(DialogProperty).toBool() ? QAccessible::Dialog
+                                                           : QAccessible::Window;
+    }
+};
+
+// A caption as it reads: "&&" stands for one ampersand, a single one marks the access letter.
+QString WithoutAccelerator(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+// A push button, radio button or check box of one of the program's windows. Its press and toggle
+// act only while the button takes input, so that a screen reader cannot reach past a modal window
+// where the mouse and the keyboard cannot.
+class ButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, RoleOf(button)) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return WithoutAccelerator(button()->text());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = button()->isCheckable();
+        state.checked = button()->isChecked();
+        state.pressed = button()->isDown();
+        if (auto* push = qobject_cast<QPushButton*>(button()))
+            state.defaultButton = push->isDefault();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{button()->isCheckable() ? toggleAction() : pressAction()} +
+               QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (!TakesInput(button()))
+            return;
+        if (action == pressAction())
+            button()->animateClick(); // clicks once the screen reader has its answer
+        else if (action == toggleAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    static QAccessible::Role RoleOf(const QAbstractButton* button) {
+        if (qobject_cast<const QRadioButton*>(button))
+            return QAccessible::RadioButton;
+        if (qobject_cast<const QCheckBox*>(button))
+            return QAccessible::CheckBox;
+        return QAccessible::Button;
+    }
+};
+
+// Asked before Qt's own factory, with the most derived class name first: answers at once for the
+// program's windows and for the buttons inside them, and leaves everything else to Qt.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    if (!object || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    if (auto* form = qobject_cast<TForm*>(object))
+        return new FormAccessible(form);
+    auto* button = qobject_cast<QAbstractButton*>(object);
+    if (button && qobject_cast<TForm*>(button->window()))
+        return new ButtonAccessible(button);
+    return nullptr;
+}
+
+} // namespace
+
+bool TakesInput(const QWidget* control) {
+    const QWidget* window = control->window();
+    const QWidget* modal = QApplication::activeModalWidget();
+    return window->isVisible() && !window->isMinimized() && (!modal || modal == window);
+}
+
+void ReadAsDialog(QWidget* window) {
+    window->setProperty(DialogProperty, true);
+}
+
+void InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(AccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace quiz
