@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "Placement.h"
 #include "X11.h"
 
 namespace quiz {
@@ -87,6 +89,10 @@ xcb_connection_t* X11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+LayoutRect Layout(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
 void MinimiseTogether(QWidget* changed) {
     const bool minimised = changed->isMinimized();
     for (QWidget* other : QApplication::topLevelWidgets()) {
@@ -151,6 +157,52 @@ void StayWithOpener(QWidget* window, QWidget* opener) {
 void MinimiseWithProgram(QWidget* window) {
     static MinimiseTogetherFilter* const filter = new MinimiseTogetherFilter;
     window->installEventFilter(filter);
+}
+
+QWidget* OpenerWindow() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() != Qt::Popup &&
+            window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+QScreen* OpenerScreen(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    if (const QWindow* parent = handle ? handle->transientParent() : nullptr)
+        return parent->screen();
+    if (const QWidget* opener = OpenerWindow(); opener && opener != window)
+        return opener->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void CentreOnOpenerScreen(QWidget* window) {
+    const QScreen* screen = OpenerScreen(window);
+    if (!screen)
+        return;
+    const QSize outer = window->size().grownBy(ExpectedFrameMargins(window));
+    const LayoutRect at =
+        CentredIn(Layout(screen->availableGeometry()), outer.width(), outer.height());
+    MoveFrameTo(window, QPoint(at.left, at.top));
+}
+
+void KeepOutOfReservedStrips(QWidget* window) {
+    const QPoint centre = window->pos() + window->rect().center();
+    const QScreen* screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->availableGeometry() == screen->geometry())
+        return; // no panel: the window stays where it is, past the screen's edges or not
+    const QRect frame(window->pos(), window->size().grownBy(ExpectedFrameMargins(window)));
+    const LayoutRect moved = OutOfReservedStrips(Layout(frame), Layout(screen->geometry()),
+                                                 Layout(screen->availableGeometry()));
+    if (moved.left != frame.left() || moved.top != frame.top())
+        MoveFrameTo(window, QPoint(moved.left, moved.top));
 }
 
 void PublishTransientParent(QWidget* window) {

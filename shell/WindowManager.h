@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QPoint>
 
+class QScreen;
 class QWidget;
 
 namespace quiz {
@@ -24,6 +25,22 @@ void MoveFrameTo(QWidget* window, QPoint frameTopLeft);
 // that window and minimises and restores the two together.
 void StayWithOpener(QWidget* window, QWidget* opener);
 void PublishTransientParent(QWidget* window);
+
+// The window that a window about to open is opened from: the program's active window, else the
+// top of its modal stack, else a shown window of the program (the quiz window when the splash
+// opens over it, before the desktop has activated it). None while no window shows.
+QWidget* OpenerWindow();
+
+// The monitor that shows a window's opener: its transient parent once StayWithOpener has run,
+// else OpenerWindow(); the primary monitor when there is none.
+QScreen* OpenerScreen(const QWidget* window);
+
+// Centres a window, frame included, on the work area of the monitor that shows its opener.
+void CentreOnOpenerScreen(QWidget* window);
+
+// Moves a window about to be shown out of any strip that a panel reserves along an edge of its
+// monitor, frame included (see OutOfReservedStrips). Without a panel it stays where it is.
+void KeepOutOfReservedStrips(QWidget* window);
 
 // From now on, when the window is minimised or restored, every other shown window of the program
 // goes the same way, so that no window is left on screen waiting for one the user cannot see.
