@@ -43,7 +43,7 @@ TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
     if (!mainForm)
         mainForm = this;
-    quiz::MinimiseWithProgram(this);
+    quiz::ManageWindow(this);
 }
 
 TForm::~TForm() {
@@ -156,7 +156,9 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm::SetClientSize(int width, int height, bool fixed) {
     QWidget* client = centralWidget();
-    client->setFixedSize(width, height);
+    // At least the design's size: a window that the desktop makes larger (see ManageWindow)
+    // shows more of its own colour around the same controls.
+    client->setMinimumSize(width, height);
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     if (fixed)
         setFixedSize(width, height + menuHeight);

@@ -62,7 +62,7 @@ int ExecDialog(QDialog& dialog) {
     // closes: without this the keyboard would go nowhere until the user clicks a window.
     const QPointer<QWidget> previous = OpenerWindow();
     StayWithOpener(&dialog, previous);
-    MinimiseWithProgram(&dialog);
+    ManageWindow(&dialog);
     const int result = dialog.exec();
     if (previous && previous->isVisible())
         previous->activateWindow();

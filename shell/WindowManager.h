@@ -42,9 +42,18 @@ void CentreOnOpenerScreen(QWidget* window);
 // monitor, frame included (see OutOfReservedStrips). Without a panel it stays where it is.
 void KeepOutOfReservedStrips(QWidget* window);
 
-// From now on, when the window is minimised or restored, every other shown window of the program
-// goes the same way, so that no window is left on screen waiting for one the user cannot see.
-// After a restore the window on top of the modal stack has the activation.
-void MinimiseWithProgram(QWidget* window);
+// Makes the window behave toward the desktop as one of the program's windows:
+// - When it is minimised or restored, every other shown window of the program goes the same
+//   way, so that no window is left on screen waiting for one the user cannot see; also where the
+//   window manager then offers the focus to the window below (xfwm4). After a restore the
+//   window on top of the modal stack has the activation.
+// - When the desktop activates it while a modal window blocks it (a click, focus following the
+//   mouse, a compositor that does not keep a child above its parent), the top modal window is
+//   brought forward and asks for the activation; on Wayland through the compositor's activation
+//   protocol, whose answer is the compositor's: sway, by default, only marks it as urgent. There,
+//   a window that a modal window blocks wears a grey veil, so that it never looks usable.
+// - On Wayland, a window of fixed size follows the compositor into the maximised and
+//   full-screen states, and otherwise keeps its size.
+void ManageWindow(QWidget* window);
 
 } // namespace quiz
