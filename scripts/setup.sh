@@ -29,6 +29,8 @@ test_packages=(
     # the desktop tests: window managers, a Wayland compositor, input, screen reader, themes
     openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core orca
     dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
+    xfwm4 sway wtype grim  # a second window manager; sway with a keyboard and screenshots
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils  # monitors (xrandr), xrdb
     # the package check: validators, lintian, hardening-check, and the manual page read back
     desktop-file-utils appstream lintian devscripts man-db
 )

@@ -10,12 +10,10 @@
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
 #include <QTextEdit>
 
 #include <stdexcept>
 
-#include "MessageLayout.h"
 #include "WindowManager.h"
 
 namespace {
@@ -45,7 +43,7 @@ TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
     if (!mainForm)
         mainForm = this;
-    quiz::MinimiseWithProgram(this);
+    quiz::ManageWindow(this);
 }
 
 TForm::~TForm() {
@@ -69,7 +67,7 @@ TModalResult TForm::ShowModal() {
     if (isVisible() || loop_)
         throw std::logic_error("Cannot make a visible window modal");
 
-    QPointer<QWidget> previous = QApplication::activeWindow();
+    QPointer<QWidget> previous = quiz::OpenerWindow();
     modalResult_ = mrNone;
     quiz::StayWithOpener(this, previous);
     // A window that was minimised when it closed opens on screen all the same.
@@ -117,7 +115,9 @@ void TForm::closeEvent(QCloseEvent* event) {
 void TForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (centred_)
-        quiz::CentreOnScreen(this);
+        quiz::CentreOnOpenerScreen(this);
+    else
+        quiz::KeepOutOfReservedStrips(this);
     if (firstFocus_)
         firstFocus_->setFocus(Qt::OtherFocusReason);
 }
@@ -156,7 +156,9 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm::SetClientSize(int width, int height, bool fixed) {
     QWidget* client = centralWidget();
-    client->setFixedSize(width, height);
+    // At least the design's size: a window that the desktop makes larger (see ManageWindow)
+    // shows more of its own colour around the same controls.
+    client->setMinimumSize(width, height);
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     if (fixed)
         setFixedSize(width, height + menuHeight);
@@ -176,16 +178,6 @@ void TForm::SetOuterSize(int width, int height) {
 
 void TForm::SetFramePosition(int left, int top) {
     move(left, top);
-}
-
-void quiz::CentreOnScreen(QWidget* window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize outer = window->size().grownBy(ExpectedFrameMargins(window));
-    const LayoutRect at = CentredOnScreen(outer.width(), outer.height(), screen->geometry().width(),
-                                          screen->geometry().height());
-    MoveFrameTo(window, QPoint(at.left, at.top));
 }
 
 void TForm::SetColor(const QColor& color) {

@@ -54,7 +54,8 @@ public:
 
     // The control that has the focus whenever the window opens (the first in the tab order).
     void SetFirstFocus(QWidget* control) { firstFocus_ = control; }
-    // Centre the window on the screen each time it opens, frame included.
+    // Centre the window each time it opens, frame included, on the work area of the monitor
+    // that shows the window it is opened from.
     void SetCentredOnScreen(bool centred) { centred_ = centred; }
 
     // Number of paint handler runs so far (for tests and idle checks).
@@ -83,11 +84,6 @@ private:
     QWidget* firstFocus_ = nullptr;
     bool centred_ = false;
 };
-
-namespace quiz {
-// Centres a shown window, frame included, on the primary screen.
-void CentreOnScreen(QWidget* window);
-} // namespace quiz
 
 // Creates a window of type T hidden, runs its creation handler and stores it in `instance`. The
 // first window created becomes the main window.

@@ -60,9 +60,9 @@ TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButt
 int ExecDialog(QDialog& dialog) {
     // The program's dialogs have no owner window, so nothing hands the activation back when one
     // closes: without this the keyboard would go nowhere until the user clicks a window.
-    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const QPointer<QWidget> previous = OpenerWindow();
     StayWithOpener(&dialog, previous);
-    MinimiseWithProgram(&dialog);
+    ManageWindow(&dialog);
     const int result = dialog.exec();
     if (previous && previous->isVisible())
         previous->activateWindow();
@@ -88,10 +88,11 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     const int w = metrics.horizontalAdvance(alphabet) / 52;
     const int h = metrics.height();
 
-    // 3: the text wrapped at half the screen width; a CR LF pair is one line break.
+    // 3: the text wrapped at half the width of the screen it will show on; a CR LF pair is one
+    // line break.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = OpenerScreen(this);
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const QRect textRect =
         metrics.boundingRect(QRect(0, 0, MessageWrapWidth(screenSize.width()), 0),
@@ -186,5 +187,5 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
 
 void TMessageForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(this); // on the screen, not on the window that asked for the message
+    CentreOnOpenerScreen(this); // on the monitor, not over the window that asked for it
 }

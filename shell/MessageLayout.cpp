@@ -35,9 +35,4 @@ MessageLayout LayOutMessage(int w, int h, int textWidth, int textHeight, int but
     return m;
 }
 
-LayoutRect CentredOnScreen(int outerWidth, int outerHeight, int screenWidth, int screenHeight) {
-    return {screenWidth / 2 - outerWidth / 2, screenHeight / 2 - outerHeight / 2, outerWidth,
-            outerHeight};
-}
-
 } // namespace quiz

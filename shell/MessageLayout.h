@@ -47,7 +47,4 @@ constexpr int MessageWrapWidth(int screenWidth) {
 
 MessageLayout LayOutMessage(int w, int h, int textWidth, int textHeight, int buttonCount);
 
-// Top-left corner that centres an outer size on the screen.
-LayoutRect CentredOnScreen(int outerWidth, int outerHeight, int screenWidth, int screenHeight);
-
 } // namespace quiz

@@ -7,6 +7,8 @@
 #include <QStyleOption>
 #include <QWidget>
 
+#include <cmath>
+
 namespace quiz {
 
 namespace {
@@ -88,13 +90,26 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
         return;
     }
     // One line just inside the box, in the shade the style gives its own outlines; its top runs
-    // half a line of text down, where a caption would sit.
-    const int top = option->fontMetrics.height() / 2 - 1;
+    // half a line of text down, where a caption would sit. The line is one device pixel wide, on
+    // the outermost whole pixels inside the box: at a fractional scale the box can start halfway
+    // into a pixel, which the toolkit leaves to the box's neighbour, and a line put there would
+    // be cut away.
+    const QRect& box = option->rect;
+    const QTransform toDevice = painter->deviceTransform();
+    const QPointF topLeft =
+        toDevice.map(QPointF(box.left(), box.top() + option->fontMetrics.height() / 2 - 1));
+    const QPointF bottomRight = toDevice.map(QPointF(box.right(), box.bottom()));
+    // The centres of the first and the last whole pixel; the slack is for a box edge on a pixel
+    // edge, which rounding may have put a hair past it.
+    const auto first = [](qreal device) { return std::ceil(device - 1e-3) + 0.5; };
+    const auto last = [](qreal device) { return std::floor(device + 1e-3) + 0.5; };
+    const QRectF centres(QPointF(first(topLeft.x()), first(topLeft.y())),
+                         QPointF(last(bottomRight.x()), last(bottomRight.y())));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(option->palette.window().color().darker(140));
+    painter->setPen(QPen(option->palette.window().color().darker(140), 0));
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(option->rect.adjusted(0, top, -1, -1));
+    painter->drawRect(toDevice.inverted().mapRect(centres));
     painter->restore();
 }
 

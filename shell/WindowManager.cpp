@@ -1,10 +1,14 @@
 #include "WindowManager.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
@@ -13,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "Placement.h"
 #include "X11.h"
 
 namespace quiz {
@@ -87,6 +92,16 @@ xcb_connection_t* X11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+constexpr Qt::WindowStates LargeStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+LayoutRect Layout(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
 void MinimiseTogether(QWidget* changed) {
     const bool minimised = changed->isMinimized();
     for (QWidget* other : QApplication::topLevelWidgets()) {
@@ -104,13 +119,183 @@ void MinimiseTogether(QWidget* changed) {
     }
 }
 
-class MinimiseTogetherFilter : public QObject {
+// Qt hands the focus that an X window manager offers a blocked window on to the top modal
+// window, and so brings that window back when the window manager, having minimised it, offers the
+// focus to the window below (xfwm4 does): the stack could not be minimised from its top. Offers
+// made while the top modal window is minimised are turned down; minimising the others follows.
+// It lives as long as the application.
+class MinimisedModalFocusFilter : public QObject, public QAbstractNativeEventFilter {
 public:
+    explicit MinimisedModalFocusFilter(xcb_connection_t* connection)
+        : QObject(qApp)
+        , connection_(connection)
+        , protocols_(Atom(connection, "WM_PROTOCOLS"))
+        , takeFocus_(Atom(connection, "WM_TAKE_FOCUS"))
+        , state_(Atom(connection, "WM_STATE")) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        xcb_window_t offeredTo = XCB_WINDOW_NONE;
+        if ((event->response_type & 0x7f) == XCB_FOCUS_IN) {
+            offeredTo = reinterpret_cast<const xcb_focus_in_event_t*>(event)->event;
+        } else if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE) {
+            const auto* client = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            if (client->type == protocols_ && client->format == 32 &&
+                client->data.data32[0] == takeFocus_)
+                offeredTo = client->window;
+        }
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (offeredTo == XCB_WINDOW_NONE || !modal || modal->internalWinId() == offeredTo)
+            return false;
+        constexpr uint32_t IconicState = 3;
+        const std::vector<uint32_t> modalState =
+            Property(connection_, xcb_window_t(modal->internalWinId()), state_, state_);
+        return !modalState.empty() && modalState.front() == IconicState;
+    }
+
+private:
+    xcb_connection_t* const connection_;
+    const xcb_atom_t protocols_;
+    const xcb_atom_t takeFocus_;
+    const xcb_atom_t state_;
+};
+
+// Lies over a window that a modal window blocks, on Wayland: a compositor may stack the window
+// over its modal window without the program knowing (sway does not keep a child above its
+// parent), and its controls, which take no input, must not look as if they did. (An X window
+// manager keeps a transient window above its owner.)
+class BlockedVeil : public QWidget {
+public:
+    explicit BlockedVeil(QWidget* window)
+        : QWidget(window) {
+        setObjectName(QStringLiteral("BlockedVeil"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), QColor(128, 128, 128, 112));
+    }
+};
+
+// The program's side of one top-level window's dealings with the desktop (see ManageWindow).
+class WindowGuard : public QObject {
+public:
+    explicit WindowGuard(QWidget* window)
+        : QObject(window)
+        , window_(window) {
+        window->installEventFilter(this);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType())
-            MinimiseTogether(static_cast<QWidget*>(watched));
+        if (watched == window_->windowHandle()) {
+            if (event->type() == QEvent::Expose && awaitingMap_ &&
+                window_->windowHandle()->isExposed()) {
+                awaitingMap_ = false;
+                QTimer::singleShot(0, this, &WindowGuard::LetFixedSizeGrow);
+            }
+            return false;
+        }
+        if (watched != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::WindowStateChange:
+            MinimiseTogether(window_);
+            break;
+        case QEvent::WindowBlocked:
+        case QEvent::WindowUnblocked:
+            blocked_ = event->type() == QEvent::WindowBlocked;
+            break;
+        case QEvent::WindowActivate:
+            // After the toolkit's own requests to activate this window, which it makes while it
+            // handles the activation: a Wayland compositor honours the last request. (On X11
+            // the toolkit hands the focus on to the modal window itself.)
+            if (blocked_)
+                QTimer::singleShot(0, this, &WindowGuard::HandOnActivation);
+            break;
+        default:
+            break;
+        }
+        if (OnWayland()) {
+            FollowCompositorSize(event);
+            Veil(event);
+        }
         return false;
     }
+
+private:
+    void HandOnActivation() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (blocked_ && modal && modal != window_ && !modal->isMinimized() &&
+            window_->isActiveWindow()) {
+            modal->raise();
+            modal->activateWindow();
+        }
+    }
+
+    void Veil(QEvent* event) {
+        if (event->type() != QEvent::WindowBlocked && event->type() != QEvent::WindowUnblocked &&
+            event->type() != QEvent::Resize)
+            return;
+        if (!veil_ && blocked_)
+            veil_ = new BlockedVeil(window_);
+        if (veil_) {
+            veil_->setGeometry(window_->rect());
+            veil_->raise();
+            veil_->setVisible(blocked_);
+        }
+    }
+
+    // Qt draws the title bars on Wayland, and gives every window a maximise button that the
+    // program cannot take away; a compositor may also maximise a window on its own. It requires
+    // a maximised window to take exactly the size it configures, and Qt keeps a window to its
+    // maximum size, so a window of fixed size would break the protocol and lose the connection.
+    // Once it is mapped with its fixed size (which tiling compositors read to let it float), it
+    // may grow: it follows the maximised and full-screen states, its controls where they are,
+    // and at any other size it goes back to its own.
+    void FollowCompositorSize(QEvent* event) {
+        switch (event->type()) {
+        case QEvent::Show:
+            window_->windowHandle()->installEventFilter(this);
+            awaitingMap_ = true;
+            break;
+        case QEvent::Hide:
+            awaitingMap_ = false;
+            if (fixedSize_.isValid() && !(window_->windowState() & LargeStates)) {
+                window_->setFixedSize(fixedSize_);
+                fixedSize_ = QSize();
+            }
+            break;
+        case QEvent::Resize:
+            if (fixedSize_.isValid())
+                QTimer::singleShot(0, this, &WindowGuard::KeepFixedSize);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void LetFixedSizeGrow() {
+        if (!window_->isVisible() || window_->minimumSize() != window_->maximumSize())
+            return;
+        fixedSize_ = window_->size();
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+
+    void KeepFixedSize() {
+        if (fixedSize_.isValid() && !(window_->windowState() & LargeStates) &&
+            window_->size() != fixedSize_)
+            window_->resize(fixedSize_);
+    }
+
+    QWidget* const window_;
+    BlockedVeil* veil_ = nullptr;
+    bool blocked_ = false;
+    bool awaitingMap_ = false;
+    QSize fixedSize_; // while a window of fixed size may grow
 };
 
 } // namespace
@@ -148,9 +333,60 @@ void StayWithOpener(QWidget* window, QWidget* opener) {
     window->windowHandle()->setTransientParent(parent);
 }
 
-void MinimiseWithProgram(QWidget* window) {
-    static MinimiseTogetherFilter* const filter = new MinimiseTogetherFilter;
-    window->installEventFilter(filter);
+void ManageWindow(QWidget* window) {
+    static const bool filtering = [] {
+        if (xcb_connection_t* connection = X11Connection())
+            qApp->installNativeEventFilter(new MinimisedModalFocusFilter(connection));
+        return true;
+    }();
+    Q_UNUSED(filtering);
+    new WindowGuard(window);
+}
+
+QWidget* OpenerWindow() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() != Qt::Popup &&
+            window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+QScreen* OpenerScreen(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    if (const QWindow* parent = handle ? handle->transientParent() : nullptr)
+        return parent->screen();
+    if (const QWidget* opener = OpenerWindow(); opener && opener != window)
+        return opener->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void CentreOnOpenerScreen(QWidget* window) {
+    const QScreen* screen = OpenerScreen(window);
+    if (!screen)
+        return;
+    const QSize outer = window->size().grownBy(ExpectedFrameMargins(window));
+    const LayoutRect at =
+        CentredIn(Layout(screen->availableGeometry()), outer.width(), outer.height());
+    MoveFrameTo(window, QPoint(at.left, at.top));
+}
+
+void KeepOutOfReservedStrips(QWidget* window) {
+    const QPoint centre = window->pos() + window->rect().center();
+    const QScreen* screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->availableGeometry() == screen->geometry())
+        return; // no panel: the window stays where it is, past the screen's edges or not
+    const QRect frame(window->pos(), window->size().grownBy(ExpectedFrameMargins(window)));
+    const LayoutRect moved = OutOfReservedStrips(Layout(frame), Layout(screen->geometry()),
+                                                 Layout(screen->availableGeometry()));
+    if (moved.left != frame.left() || moved.top != frame.top())
+        MoveFrameTo(window, QPoint(moved.left, moved.top));
 }
 
 void PublishTransientParent(QWidget* window) {

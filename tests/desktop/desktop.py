@@ -1,9 +1,9 @@
 """Real desktop parts for the desktop tests, and the program seen and driven from outside.
 
-A Desktop starts what a test asks for: an X server (Xvfb) with the openbox window manager, or a
-Wayland compositor (weston); a session bus; the accessibility bus that screen readers use. Each
-part runs in a process group of its own, and the test ends every process it started, with their
-children, by the ids it recorded.
+A Desktop starts what a test asks for: an X server (Xvfb, or Xorg for several monitors) with the
+openbox or xfwm4 window manager and perhaps a panel, or a Wayland compositor (weston, sway); a
+session bus; the accessibility bus that screen readers use. Each part runs in a process group of
+its own, and the test ends every process it started, with their children, by the ids it recorded.
 """
 
 import os
@@ -16,6 +16,12 @@ import time
 
 SCREEN = (1280, 1024)
 MAIN, MAP = "Meridian Political Quiz", "The Political Map"
+WESTON_MARGIN = 40  # rows of the X screen below weston's window
+# Xorg's dummy driver; xrandr turns its outputs into monitors.
+XORG_CONF = """Section "Device" Identifier "d" Driver "dummy" VideoRam 256000 EndSection
+Section "Monitor" Identifier "m" HorizSync 5-1000 VertRefresh 5-200 EndSection
+Section "Screen" Identifier "s" Device "d" Monitor "m" SubSection "Display" Virtual {} {}
+EndSubSection EndSection"""
 
 
 def wait_until(condition, timeout=10.0, interval=0.05):
@@ -100,12 +106,19 @@ class Orca:
 
 
 class Desktop:
-    """The parts of one desktop session. platform: "x11" (Xvfb and openbox unless wm is false),
-    "wayland" (headless weston, which has no seat and so no clipboard) or "wayland-seat" (weston
-    in a window of its own X server, which gives it a keyboard, a pointer and a clipboard)."""
+    """The parts of one desktop session. platform: "x11" (Xvfb and openbox, unless wm is false or
+    "xfwm4"; Xorg with monitors, their sizes from left to right and the last one primary; a panel
+    of that height along the top), "wayland" (headless weston, which has no seat and so no
+    clipboard), "wayland-seat" (weston in a window of its own X server, which gives it a keyboard,
+    a pointer and a clipboard) or "sway" (headless, with these lines of configuration; sway
+    refuses to run as root, so it and every program run as an unprivileged user)."""
 
-    def __init__(self, platform="x11", wm=True, bus=True, a11y=False, theme=None):
-        self.platform, self.processes = platform, []
+    def __init__(self, platform="x11", wm=True, bus=True, a11y=False, theme=None, monitors=(),
+                 panel=0, sway=""):
+        self.platform, self.processes, self.monitors = platform, [], monitors
+        self.xdisplay, self.user = None, []
+        if platform == "sway":
+            self.user = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
         self.tmp = tempfile.mkdtemp(prefix="quiz-desktop-")
         self.home, self.runtime = f"{self.tmp}/home", f"{self.tmp}/runtime"
         os.makedirs(self.home)
@@ -115,7 +128,17 @@ class Desktop:
         # The sanitizers' settings reach a sanitized build of the program.
         self.env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
         try:
+            if platform == "sway":
+                self._sway(sway)
             self._start(wm, bus or a11y, a11y, theme)
+            if panel:  # a window that reserves a strip along the top: a panel to openbox
+                self.spawn(["xmessage", "-name", "panel", "-geometry",
+                            f"{SCREEN[0]}x{panel}+0+0", "."])
+                self.run("xprop", "-id", str(wait_until(lambda: self.window("panel"))), "-f",
+                         "_NET_WM_STRUT_PARTIAL", "32c", "-set", "_NET_WM_STRUT_PARTIAL",
+                         f"0,0,{panel},0,0,0,0,0,0,{SCREEN[0] - 1},0,0")
+                assert wait_until(lambda: f", {panel}, " in self.run(
+                    "xprop", "-root", "_NET_WORKAREA")), "no panel"
         except BaseException:
             self.stop()
             raise
@@ -129,26 +152,56 @@ class Desktop:
     def spawn(self, argv, env=None, **kwargs):
         kwargs.setdefault("stdout", subprocess.DEVNULL)
         kwargs.setdefault("stderr", subprocess.DEVNULL)
-        process = subprocess.Popen(argv, env={**self.env, **(env or {})}, start_new_session=True,
-                                   **kwargs)
+        process = subprocess.Popen(self.user + argv, env={**self.env, **(env or {})},
+                                   start_new_session=True, **kwargs)
         self.processes.append(process)
         return process
 
     def _x_server(self):
         read, write = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-screen", "0",
-                    f"{SCREEN[0]}x{SCREEN[1]}x24"], pass_fds=[write])
+        # Under weston, rows below its window let the pointer leave it (see click).
+        rows = SCREEN[1] + WESTON_MARGIN * (self.platform == "wayland-seat")
+        server = ["Xvfb", "-screen", "0", f"{SCREEN[0]}x{rows}x24"]
+        if self.monitors:
+            with open(f"{self.tmp}/xorg.conf", "w") as config:
+                config.write(XORG_CONF.format(*map(sum, zip(*self.monitors))))
+            server = ["Xorg", "-noreset", "-config", f"{self.tmp}/xorg.conf", "-configdir",
+                      f"{self.tmp}/none", "-logfile", f"{self.tmp}/xorg.log"]
+        self.spawn(server + ["-displayfd", str(write), "-nolisten", "tcp"], pass_fds=[write])
         os.close(write)
         with os.fdopen(read) as displayfd:
-            return ":" + displayfd.readline().strip()
+            self.xdisplay = ":" + displayfd.readline().strip()
+        for n, (width, height) in enumerate(self.monitors):
+            self.run("xrandr", "--addmode", f"DUMMY{n}", f"{width}x{height}")
+            self.run("xrandr", "--output", f"DUMMY{n}", "--mode", f"{width}x{height}",
+                     *(["--right-of", f"DUMMY{n - 1}"] if n else []), "--primary")
+        return self.xdisplay
+
+    def _sway(self, config):
+        os.chmod(self.tmp, 0o755)
+        for folder in (self.runtime, self.home):
+            os.chown(folder, 65534, 65534)
+        with open(f"{self.tmp}/sway.conf", "w") as file:
+            file.write(f"output HEADLESS-1 resolution {SCREEN[0]}x{SCREEN[1]}\n{config}\n")
+        self.spawn(["sway", "-c", f"{self.tmp}/sway.conf"],
+                   env={"WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1"})
+        socket = lambda prefix: next((name for name in os.listdir(self.runtime)
+                                      if name.startswith(prefix) and "lock" not in name), None)
+        self.env["SWAYSOCK"] = f"{self.runtime}/" + wait_until(lambda: socket("sway-ipc."))
+        self.env["WAYLAND_DISPLAY"] = wait_until(lambda: socket("wayland-"))
+        self.spawn(["wtype", "-s", "600000"])  # a keyboard on the seat before the program starts
 
     def _start(self, wm, bus, a11y, theme):
         if self.platform == "x11":
             self.env["DISPLAY"] = self._x_server()
-            if wm:  # openbox runs its start-up command once it manages windows
+            if wm == "xfwm4":
+                self.spawn(["xfwm4", "--compositor=off"])
+                assert wait_until(lambda: "window id" in self.run(
+                    "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no xfwm4"
+            elif wm:  # openbox runs its start-up command once it manages windows
                 self.spawn(["openbox", "--startup", f"touch {self.tmp}/wm"])
                 assert wait_until(lambda: os.path.exists(f"{self.tmp}/wm")), "no openbox"
-        else:
+        elif self.platform != "sway":
             backend = ["--backend=headless-backend.so"]
             if self.platform == "wayland-seat":
                 backend = ["--backend=x11-backend.so", "--use-pixman"]
@@ -197,7 +250,10 @@ class Desktop:
     # --- X11: the windows as the window manager shows them, and a user's keys and clicks ---
 
     def run(self, *argv):
-        return subprocess.run(argv, env=self.env, capture_output=True, text=True).stdout
+        """Runs a command; X clients reach the X server that weston runs in as well."""
+        return subprocess.run(self.user + list(argv), env={**self.env, "DISPLAY": self.xdisplay}
+                              if self.xdisplay else self.env, capture_output=True,
+                              text=True).stdout
 
     def managed(self):
         """{id: title} of the windows the window manager shows now."""
@@ -223,6 +279,14 @@ class Desktop:
 
     def viewable(self, wid):
         return "IsViewable" in self.run("xwininfo", "-id", str(wid))
+
+    def click(self, x, y):
+        """Clicks with the X pointer. Weston follows its moves from where it last entered
+        weston's window, so it enters afresh."""
+        for point in ((x, SCREEN[1] + WESTON_MARGIN // 2), (x, y)):
+            self.run("xdotool", "mousemove", str(point[0]), str(point[1]))
+            time.sleep(0.3)
+        self.run("xdotool", "click", "1")
 
     def screenshot(self, path, area):
         self.run("import", "-window", "root", "-crop", "{2}x{3}+{0}+{1}".format(*area),

@@ -44,14 +44,17 @@ def exit_status(d, process):
 
 
 class Frames(unittest.TestCase):
+    desktop, work = {}, (0, 0, *SCREEN)  # where centred windows centre
+
     def test_every_window_stands_where_its_frame_belongs(self):
-        with Desktop() as d:
+        with Desktop(**self.desktop) as d:
             process = d.quiz(QUIZ)
-            seen = []
+            seen, (left, top, width, height) = [], self.work
 
             def check(wid, name, want=None):
                 frame = d.frame(wid)
-                want = want or (SCREEN[0] // 2 - frame[2] // 2, SCREEN[1] // 2 - frame[3] // 2)
+                want = (want[0], max(want[1], top or want[1])) if want else (  # below a panel
+                    left + width // 2 - frame[2] // 2, top + height // 2 - frame[3] // 2)
                 seen.append(f"{name}: frame {frame[2]} x {frame[3]} at {frame[:2]}, want {want}")
                 self.assertLessEqual(max(abs(frame[0] - want[0]), abs(frame[1] - want[1])), 1,
                                      seen[-1])
@@ -60,8 +63,10 @@ class Frames(unittest.TestCase):
             check(quiz, "quiz window", (-2, -1))
             about = wait_until(lambda: d.window("About"))
             check(about, "splash (centred)")
+            self.assertIn(hex(quiz), d.run("xprop", "-id", str(about), "WM_TRANSIENT_FOR"))
             d.closed(about, "Return")
-            quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
+            statement = [a + b - c for a, b, c in zip(FIRST_STATEMENT, d.frame(quiz), (-2, -1))]
+            quotes = d.opened("Topical Quotes", click=statement)
             check(quotes, "quotes", (17, 3))
             d.closed(quotes)
             check(d.opened("Information", "Return"), "result message (centred)")
@@ -87,11 +92,25 @@ class Frames(unittest.TestCase):
             self.assertEqual(exit_status(d, process), 0)
 
 
+class FramesBelowPanel(Frames):
+    desktop, work = {"panel": 30}, (0, 30, SCREEN[0], SCREEN[1] - 30)
+
+
+class FramesOnTwoMonitors(Frames):
+    """The quiz window's monitor is on the left, the primary one on its right."""
+    desktop = {"monitors": [SCREEN, (1920, 1080)]}
+
+
 class Minimise(unittest.TestCase):
+    wm = True
+
+    def minimise(self, d, stack, target):
+        d.run("xdotool", "windowminimize", str(target))
+
     def minimise_and_restore(self, d, stack, target):
         """Minimises one window of a modal stack, then restores the program from its bottom
         window, as from a task list."""
-        d.run("xdotool", "windowminimize", str(target))
+        self.minimise(d, stack, target)
 
         # Every window of the stack goes with it: none is left waiting on a hidden one.
         if not wait_until(lambda: not any(d.viewable(w) for w in stack), timeout=5):
@@ -102,7 +121,7 @@ class Minimise(unittest.TestCase):
             lambda: d.run("xdotool", "getactivewindow").strip() == str(stack[-1])))
 
     def test_no_window_waits_on_a_minimised_one(self):
-        with Desktop() as d:
+        with Desktop(wm=self.wm) as d:
             process, quiz = start(d)
             quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
             self.minimise_and_restore(d, [quiz, quotes], quotes)
@@ -118,6 +137,18 @@ class Minimise(unittest.TestCase):
             d.closed(organisation)
             d.closed(resources)
             self.assertEqual(exit_status(d, process), 0)
+
+
+class MinimiseXfwm4(Minimise):
+    """xfwm4 turns down a request to minimise from a window with an owner, but its key does it
+    to the focused window, the top of the stack, as its title bar button does."""
+    wm = "xfwm4"
+
+    def minimise(self, d, stack, target):
+        # Just after it has focused a window xfwm4 now and then drops the key: press until it
+        # acts (a stack that comes straight back fails the check that follows).
+        wait_until(lambda: d.key("alt+F9") or "Iconic" in d.run(
+            "xprop", "-id", str(stack[-1]), "WM_STATE"), timeout=3, interval=0.3)
 
 
 def dark_pixels(path, area):

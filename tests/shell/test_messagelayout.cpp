@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "MessageLayout.h"
+#include "Placement.h"
 
 using namespace quiz;
 
@@ -56,8 +57,8 @@ private slots:
     }
 
     void centringUsesTheOuterSizeAndTruncates() {
-        QCOMPARE(CentredOnScreen(371, 131, 1024, 768), (LayoutRect{327, 319, 371, 131}));
-        QCOMPARE(CentredOnScreen(101, 51, 1001, 601), (LayoutRect{450, 275, 101, 51}));
+        QCOMPARE(CentredIn({0, 0, 1024, 768}, 371, 131), (LayoutRect{327, 319, 371, 131}));
+        QCOMPARE(CentredIn({0, 0, 1001, 601}, 101, 51), (LayoutRect{450, 275, 101, 51}));
         QCOMPARE(MessageWrapWidth(1025), 512);
     }
 };

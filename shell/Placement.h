@@ -1,0 +1,19 @@
+#pragma once
+
+#include "MessageLayout.h"
+
+// Where top-level windows stand on a monitor: plain integer arithmetic on rectangles of the
+// virtual desktop (frame included), so that it can be checked without a window.
+namespace quiz {
+
+// The outer rectangle that centres an outer size on an area; each half rounded toward zero.
+LayoutRect CentredIn(const LayoutRect& area, int outerWidth, int outerHeight);
+
+// A panel reserves a strip along an edge of the monitor where the work area stops short of that
+// edge. A frame that reaches into such a strip moves out of it by the least distance; where the
+// frame cannot fit between two strips, its top and left edges, with the title bar, stay in the
+// work area. Along an edge without a strip the frame stays where it is, past the edge or not.
+LayoutRect OutOfReservedStrips(const LayoutRect& frame, const LayoutRect& monitor,
+                               const LayoutRect& workArea);
+
+} // namespace quiz
