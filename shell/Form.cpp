@@ -92,6 +92,11 @@ TModalResult TForm::ShowModal() {
 
     hide();
     setWindowModality(Qt::NonModal);
+    // Qt asks an X window manager to activate a window only while the window it takes for the
+    // active one is no transient of it; otherwise it moves the X focus itself, which does nothing
+    // when the focus never left the opener (this window closed before the window manager had
+    // given it the focus), and Qt would go on taking this hidden window for the active one.
+    quiz::StayWithOpener(this, nullptr);
     if (previous && previous->isVisible())
         previous->activateWindow();
     return modalResult_;
