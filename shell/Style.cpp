@@ -64,6 +64,35 @@ private:
     bool isResolved_ = false;
 };
 
+// For one drawing call, gives an option whose palette has the application's colours the
+// application's palette object instead, which has the same colours but one name in the base
+// style's cache for every widget. The option is the caller's own, made for this call; it gets its
+// palette back afterwards.
+class ApplicationPaletteFor {
+public:
+    explicit ApplicationPaletteFor(const QStyleOption* option) {
+        if (!option)
+            return;
+        const QPalette application = QGuiApplication::palette();
+        if (option->palette.isCopyOf(application) || option->palette != application)
+            return;
+        option_ = const_cast<QStyleOption*>(option);
+        own_ = option_->palette;
+        option_->palette = application;
+        option_->palette.setCurrentColorGroup(own_.currentColorGroup());
+    }
+    ~ApplicationPaletteFor() {
+        if (option_)
+            option_->palette = own_;
+    }
+    ApplicationPaletteFor(const ApplicationPaletteFor&) = delete;
+    ApplicationPaletteFor& operator=(const ApplicationPaletteFor&) = delete;
+
+private:
+    QStyleOption* option_ = nullptr;
+    QPalette own_;
+};
+
 } // namespace
 
 TStyle::TStyle() = default;
@@ -76,8 +105,21 @@ QIcon TStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QIcon(new DeferredIconEngine(baseStyle(), icon, widget));
 }
 
+void TStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const {
+    const ApplicationPaletteFor shared(option);
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void TStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                QPainter* painter, const QWidget* widget) const {
+    const ApplicationPaletteFor shared(option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
 void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
+    const ApplicationPaletteFor shared(option);
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_FrameGroupBox || !frame || !(frame->features & QStyleOptionFrame::Flat)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);

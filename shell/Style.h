@@ -4,11 +4,15 @@
 
 namespace quiz {
 
-// The platform's own style, with two changes. A flat group box is framed by a plain line, with no
-// raised or sunken edge. And the standard icons it hands out are only decoded when something
+// The platform's own style, with three changes. A flat group box is framed by a plain line, with
+// no raised or sunken edge. The standard icons it hands out are only decoded when something
 // first draws them. Every menu bar asks for its overflow button's icon when it is
 // built, although the button shows only on a bar too narrow for its menus; decoding those
-// pictures at start-up would also load every image-format plug-in to sniff them.
+// pictures at start-up would also load every image-format plug-in to sniff them. And a control
+// in the application's colours is drawn with the application's palette itself, not with the copy
+// of it that Qt gives each widget: the base style names the pictures it caches (button faces,
+// frames) after the palette they were drawn with, and each new message dialog would otherwise
+// add names that the cache keeps for good.
 class TStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -18,6 +22,10 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
 };
 
 // The light palette the windows are designed in: black window text, light grey window and button
