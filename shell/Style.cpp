@@ -7,9 +7,24 @@
 #include <QStyleOption>
 #include <QWidget>
 
+#include <map>
+#include <utility>
+
 namespace quiz {
 
 namespace {
+
+// One icon of each kind for the whole program. The style makes a new set of pictures each time it
+// is asked, and the toolkit caches what it draws from an icon under its pictures' identity (and
+// keeps the name for good): a new set for every dialog's OK button and message icon would add to
+// that cache with each dialog, and never be found there again.
+const QIcon& SharedIcon(const QStyle* style, QStyle::StandardPixmap icon, const QWidget* widget) {
+    static std::map<std::pair<const QStyle*, QStyle::StandardPixmap>, QIcon> icons;
+    const auto [at, added] = icons.try_emplace({style, icon});
+    if (added)
+        at->second = style->standardIcon(icon, nullptr, widget);
+    return at->second;
+}
 
 // Stands for one of the base style's standard icons and fetches it on first use.
 class DeferredIconEngine : public QIconEngine {
@@ -51,7 +66,7 @@ private:
             // The style may have been replaced meanwhile; then the application's present one
             // answers.
             const QStyle* style = style_ ? style_.data() : QApplication::style();
-            resolved_ = style->standardIcon(icon_, nullptr, widget_);
+            resolved_ = SharedIcon(style, icon_, widget_);
             isResolved_ = true;
         }
         return resolved_;

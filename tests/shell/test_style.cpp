@@ -54,6 +54,9 @@ private slots:
             QCOMPARE(Picture(deferred), expected);
             QCOMPARE(deferred.actualSize(QSize(16, 16)),
                      base->standardIcon(icon).actualSize(QSize(16, 16)));
+            // One set of pictures per kind, which the toolkit's pixmap cache finds again.
+            QCOMPARE(style->standardIcon(icon).pixmap(32, 32).cacheKey(),
+                     deferred.pixmap(32, 32).cacheKey());
         }
     }
 
