@@ -77,6 +77,11 @@ TModalResult TForm::ShowModal() {
     quiz::PublishTransientParent(this);
     raise();
     activateWindow();
+    // Where nothing took the platform's focus over when this window last hid (offscreen, with no
+    // window manager to move it), the platform still has it here, asking again changes nothing,
+    // and the widgets would never learn that their window is active again.
+    if (QGuiApplication::focusWindow() == windowHandle())
+        QApplication::setActiveWindow(this);
 
     QEventLoop loop;
     loop_ = &loop;
@@ -85,6 +90,11 @@ TModalResult TForm::ShowModal() {
 
     hide();
     setWindowModality(Qt::NonModal);
+    // Qt asks an X window manager to activate a window only while the window it takes for the
+    // active one is no transient of it; otherwise it moves the X focus itself, which does nothing
+    // when the focus never left the opener (this window closed before the window manager had
+    // given it the focus), and Qt would go on taking this hidden window for the active one.
+    quiz::StayWithOpener(this, nullptr);
     if (previous && previous->isVisible())
         previous->activateWindow();
     return modalResult_;
@@ -101,15 +111,22 @@ void TForm::SetModalResult(TModalResult result) {
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
-    event->accept();
+    if (IsMainForm() && !loop_) {
+        // Closing the main window ends the program, also when it is hidden at the time.
+        event->accept();
+        QCoreApplication::exit(0);
+        return;
+    }
+    // Any other window is only hidden, and refusing the close keeps its native window: Qt
+    // would destroy it, and every destroyed window that had been active leaves a connection to
+    // its focus signal behind in Qt, so that each later focus change in it costs more.
+    event->ignore();
     if (loop_) {
         if (modalResult_ == mrNone)
             modalResult_ = mrCancel;
         loop_->exit(modalResult_);
-    } else if (IsMainForm()) {
-        // Closing the main window ends the program, also when it is hidden at the time.
-        QCoreApplication::exit(0);
     }
+    hide();
 }
 
 void TForm::showEvent(QShowEvent* event) {

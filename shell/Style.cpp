@@ -8,10 +8,24 @@
 #include <QWidget>
 
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace quiz {
 
 namespace {
+
+// One icon of each kind for the whole program. The style makes a new set of pictures each time it
+// is asked, and the toolkit caches what it draws from an icon under its pictures' identity (and
+// keeps the name for good): a new set for every dialog's OK button and message icon would add to
+// that cache with each dialog, and never be found there again.
+const QIcon& SharedIcon(const QStyle* style, QStyle::StandardPixmap icon, const QWidget* widget) {
+    static std::map<std::pair<const QStyle*, QStyle::StandardPixmap>, QIcon> icons;
+    const auto [at, added] = icons.try_emplace({style, icon});
+    if (added)
+        at->second = style->standardIcon(icon, nullptr, widget);
+    return at->second;
+}
 
 // Stands for one of the base style's standard icons and fetches it on first use.
 class DeferredIconEngine : public QIconEngine {
@@ -53,7 +67,7 @@ private:
             // The style may have been replaced meanwhile; then the application's present one
             // answers.
             const QStyle* style = style_ ? style_.data() : QApplication::style();
-            resolved_ = style->standardIcon(icon_, nullptr, widget_);
+            resolved_ = SharedIcon(style, icon_, widget_);
             isResolved_ = true;
         }
         return resolved_;
@@ -64,6 +78,35 @@ private:
     QPointer<const QWidget> widget_;
     QIcon resolved_;
     bool isResolved_ = false;
+};
+
+// For one drawing call, gives an option whose palette has the application's colours the
+// application's palette object instead, which has the same colours but one name in the base
+// style's cache for every widget. The option is the caller's own, made for this call; it gets its
+// palette back afterwards.
+class ApplicationPaletteFor {
+public:
+    explicit ApplicationPaletteFor(const QStyleOption* option) {
+        if (!option)
+            return;
+        const QPalette application = QGuiApplication::palette();
+        if (option->palette.isCopyOf(application) || option->palette != application)
+            return;
+        option_ = const_cast<QStyleOption*>(option);
+        own_ = option_->palette;
+        option_->palette = application;
+        option_->palette.setCurrentColorGroup(own_.currentColorGroup());
+    }
+    ~ApplicationPaletteFor() {
+        if (option_)
+            option_->palette = own_;
+    }
+    ApplicationPaletteFor(const ApplicationPaletteFor&) = delete;
+    ApplicationPaletteFor& operator=(const ApplicationPaletteFor&) = delete;
+
+private:
+    QStyleOption* option_ = nullptr;
+    QPalette own_;
 };
 
 } // namespace
@@ -78,12 +121,30 @@ QIcon TStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QIcon(new DeferredIconEngine(baseStyle(), icon, widget));
 }
 
+void TStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const {
+    {
+        const ApplicationPaletteFor shared(option);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    // The base style shows a push button's focus only as a faint outline.
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+        DrawFocusMark(subElementRect(SE_PushButtonFocusRect, option, widget), painter);
+}
+
+void TStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                QPainter* painter, const QWidget* widget) const {
+    const ApplicationPaletteFor shared(option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
 void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
     if (element == PE_FrameFocusRect) {
         DrawFocusMark(option->rect, painter);
         return;
     }
+    const ApplicationPaletteFor shared(option);
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_FrameGroupBox || !frame || !(frame->features & QStyleOptionFrame::Flat)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -111,14 +172,6 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(toDevice.inverted().mapRect(centres));
     painter->restore();
-}
-
-void TStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                         const QWidget* widget) const {
-    QProxyStyle::drawControl(element, option, painter, widget);
-    // The base style shows a push button's focus only as a faint outline.
-    if (element == CE_PushButton && (option->state & State_HasFocus))
-        DrawFocusMark(subElementRect(SE_PushButtonFocusRect, option, widget), painter);
 }
 
 void TStyle::DrawFocusMark(const QRect& rect, QPainter* painter) {

@@ -4,12 +4,15 @@
 
 namespace quiz {
 
-// The platform's own style, with three changes. A flat group box is framed by a plain line, with no
-// raised or sunken edge. The focus mark is a solid frame that stands out on every background. And
-// the standard icons it hands out are only decoded when something first draws them. Every menu bar
-// asks for its overflow button's icon when it is built, although the button shows only on a bar too
-// narrow for its menus; decoding those pictures at start-up would also load every image-format
-// plug-in to sniff them.
+// The platform's own style, with four changes. A flat group box is framed by a plain line, with
+// no raised or sunken edge. The focus mark is a solid frame that stands out on every background.
+// The standard icons it hands out are only decoded when something first draws them. Every menu
+// bar asks for its overflow button's icon when it is built, although the button shows only on a
+// bar too narrow for its menus; decoding those pictures at start-up would also load every
+// image-format plug-in to sniff them. And a control in the application's colours is drawn with
+// the application's palette itself, not with the copy of it that Qt gives each widget: the base
+// style names the pictures it caches (button faces, frames) after the palette they were drawn
+// with, and each new message dialog would otherwise add names that the cache keeps for good.
 class TStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -21,6 +24,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
 
     // The focus mark: a frame two pixels wide just inside `rect`.
     static constexpr QRgb FocusMarkColour = 0xff1f6fd0;

@@ -8,13 +8,8 @@
 // Progress goes to stderr ("session: ..."); the last line says whether every step ran. A session
 // that gets stuck ends the program with status 3.
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
@@ -24,47 +19,11 @@
 #include <functional>
 #include <vector>
 
+#include "ProbeSupport.h"
+
 namespace {
 
-// How a window is called in the script: its object name, or its class for the system box.
-QString NameOf(const QWidget* window) {
-    return window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
-                                          : window->objectName();
-}
-
-template <class T> T* Find(QWidget* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found) {
-        std::fprintf(stderr, "session: %s has no %s\n", qPrintable(NameOf(window)), name);
-        QCoreApplication::exit(3);
-    }
-    return found;
-}
-
-void Press(QWidget* window, const char* name) {
-    if (auto* button = Find<QAbstractButton>(window, name))
-        button->click();
-}
-
-void Choose(QWidget* window, const char* name) {
-    if (auto* item = Find<QAction>(window, name))
-        item->trigger();
-}
-
-// A left click on a label or picture, which reacts to the press and release themselves.
-void ClickOn(QWidget* window, const char* name) {
-    QWidget* control = Find<QWidget>(window, name);
-    if (!control)
-        return;
-    const QPointF local = QRectF(control->rect()).center();
-    const QPointF global = control->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &release);
-}
+using namespace probe;
 
 // Selects the whole text of a reading box and copies it with Edit, Copy.
 void CopyAll(QWidget* window, const char* box) {
@@ -135,22 +94,13 @@ public:
     }
 
 private:
-    static QWidget* Top() {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            return modal;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window->objectName() == QStringLiteral("TForm1"))
-                return window;
-        return nullptr;
-    }
-
     void Poll() {
         if (next_ == steps_.size()) {
             poll_.stop();
             return;
         }
         const Step& step = steps_[next_];
-        QWidget* top = Top();
+        QWidget* top = probe::Top();
         if (!top || !top->isVisible() || NameOf(top) != QLatin1String(step.window)) {
             ready_ = 0;
             if (clock_.elapsed() > 20000) {

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <functional>
 #include <stdexcept>
 
 #include "Application.h"
@@ -115,6 +116,40 @@ private slots:
         // Shown again, the same instance comes back.
         ModalAction answer([&](QWidget*) { dialog.SetModalResult(mrYes); });
         QCOMPARE(dialog.ShowModal(), mrYes);
+    }
+
+    // However often a window opens and closes, by OK, Close or its close box, it keeps its
+    // native window and Qt keeps nothing more: a focus change in it reaches the application once.
+    void reopeningAWindowLeavesNothingBehind() {
+        TestForm reading(QStringLiteral("Reading"));
+        auto* first = new QPushButton(reading.centralWidget());
+        auto* second = new QPushButton(reading.centralWidget());
+        const std::function<void()> closings[] = {[&] { reading.SetModalResult(mrOk); },
+                                                  [&] { reading.Close(); },
+                                                  [&] { reading.windowHandle()->close(); }};
+        int focusSignals = -1;
+        connect(qApp, &QGuiApplication::focusObjectChanged, &reading, [&] { ++focusSignals; });
+        auto openAndClose = [&](const std::function<void()>& close) {
+            ModalAction act([&](QWidget*) { close(); });
+            reading.ShowModal();
+            QVERIFY(act.Done());
+        };
+        openAndClose(closings[0]);
+        const WId native = reading.winId();
+        const qsizetype widgets = QApplication::allWidgets().size();
+        const qsizetype windows = QGuiApplication::allWindows().size();
+        for (int i = 1; i < 300; ++i)
+            openAndClose(closings[i % 3]);
+        QCOMPARE(reading.winId(), native);
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+        QCOMPARE(QGuiApplication::allWindows().size(), windows);
+        openAndClose([&] {
+            first->setFocus();
+            focusSignals = 0;
+            second->setFocus();
+            reading.Close();
+        });
+        QCOMPARE(focusSignals, 1);
     }
 
     void showingAVisibleWindowModallyIsAnError() {

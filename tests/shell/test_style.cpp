@@ -1,5 +1,8 @@
+#include <QCommonStyle>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyleOptionButton>
 #include <QToolButton>
 
 #include "Application.h"
@@ -12,6 +15,18 @@ namespace {
 QImage Picture(const QIcon& icon) {
     return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
+
+// A base style that notes the palette of every control it draws.
+class PaletteRecorder : public QCommonStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_PushButton)
+            keys << option->palette.cacheKey();
+        QCommonStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QList<qint64> keys;
+};
 
 } // namespace
 
@@ -39,6 +54,9 @@ private slots:
             QCOMPARE(Picture(deferred), expected);
             QCOMPARE(deferred.actualSize(QSize(16, 16)),
                      base->standardIcon(icon).actualSize(QSize(16, 16)));
+            // One set of pictures per kind, which the toolkit's pixmap cache finds again.
+            QCOMPARE(style->standardIcon(icon).pixmap(32, 32).cacheKey(),
+                     deferred.pixmap(32, 32).cacheKey());
         }
     }
 
@@ -58,6 +76,27 @@ private slots:
                  Picture(qobject_cast<quiz::TStyle*>(QApplication::style())
                              ->baseStyle()
                              ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)));
+    }
+
+    // Qt gives each window a palette of its own; the base style, which names what it caches after
+    // the palette, gets one palette for all controls in the application's colours.
+    void controlsInTheApplicationsColoursShareOnePalette() {
+        quiz::TStyle style;
+        auto* recorder = new PaletteRecorder;
+        style.setBaseStyle(recorder);
+        QWidget first, second, red;
+        red.setPalette(QPalette(Qt::red));
+        QVERIFY(first.palette().cacheKey() != second.palette().cacheKey());
+        QImage image(20, 20, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        for (QWidget* window : {&first, &second, &red}) {
+            QStyleOptionButton option;
+            option.initFrom(window);
+            style.drawControl(QStyle::CE_PushButton, &option, &painter, window);
+            QCOMPARE(option.palette.cacheKey(), window->palette().cacheKey()); // given back
+        }
+        QCOMPARE(recorder->keys.at(0), recorder->keys.at(1));
+        QCOMPARE(recorder->keys.at(2), red.palette().cacheKey());
     }
 
     // A flat group box has a single plain line round it, its top half a text line down.
