@@ -121,9 +121,10 @@ void MinimiseTogether(QWidget* changed) {
 
 // Qt hands the focus that an X window manager offers a blocked window on to the top modal
 // window, and so brings that window back when the window manager, having minimised it, offers the
-// focus to the window below (xfwm4 does): the stack could not be minimised from its top. Offers
-// made while the top modal window is minimised are turned down; minimising the others follows.
-// It lives as long as the application.
+// focus to the window below (xfwm4 does): the stack could not be minimised from its top. The
+// window manager may make that offer before it marks the window minimised, so the offer is turned
+// down and answered a moment later instead: by bringing the top modal window forward, unless it
+// is minimised by then, when minimising the others follows. It lives as long as the application.
 class MinimisedModalFocusFilter : public QObject, public QAbstractNativeEventFilter {
 public:
     explicit MinimisedModalFocusFilter(xcb_connection_t* connection)
@@ -147,19 +148,49 @@ public:
                 offeredTo = client->window;
         }
         const QWidget* modal = QApplication::activeModalWidget();
-        if (offeredTo == XCB_WINDOW_NONE || !modal || modal->internalWinId() == offeredTo)
+        if (offeredTo == XCB_WINDOW_NONE || !modal || !IsBlockedWindow(offeredTo, modal))
             return false;
-        constexpr uint32_t IconicState = 3;
-        const std::vector<uint32_t> modalState =
-            Property(connection_, xcb_window_t(modal->internalWinId()), state_, state_);
-        return !modalState.empty() && modalState.front() == IconicState;
+        if (!answerPending_) {
+            answerPending_ = true;
+            // xfwm4 marks the window a few milliseconds after its offer, later on a busy machine.
+            QTimer::singleShot(200, this, &MinimisedModalFocusFilter::BringModalForward);
+        }
+        return true;
     }
 
 private:
+    void BringModalForward() {
+        answerPending_ = false;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || IsIconic(modal))
+            return;
+        modal->raise();
+        modal->activateWindow();
+    }
+
+    // One of the program's windows that the modal window blocks; not the modal window itself, nor
+    // a menu of its, which takes the keyboard while it is open.
+    static bool IsBlockedWindow(xcb_window_t id, const QWidget* modal) {
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->internalWinId() == id)
+                return window != modal &&
+                       (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+        }
+        return false;
+    }
+
+    bool IsIconic(const QWidget* window) const {
+        constexpr uint32_t IconicState = 3;
+        const std::vector<uint32_t> state =
+            Property(connection_, xcb_window_t(window->internalWinId()), state_, state_);
+        return !state.empty() && state.front() == IconicState;
+    }
+
     xcb_connection_t* const connection_;
     const xcb_atom_t protocols_;
     const xcb_atom_t takeFocus_;
     const xcb_atom_t state_;
+    bool answerPending_ = false;
 };
 
 // Lies over a window that a modal window blocks, on Wayland: a compositor may stack the window
