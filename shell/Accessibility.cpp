@@ -5,6 +5,9 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -105,6 +108,63 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
+// Keeps the commands in a window's menus disabled while the window takes no input, so that a
+// screen reader cannot trigger one where the mouse and the keyboard cannot: its menu items act
+// only while their command is enabled. The menu titles stay as they are, and a command that the
+// window itself disabled stays disabled.
+class MenuGate : public QObject {
+public:
+    explicit MenuGate(QWidget* window)
+        : QObject(window)
+        , window_(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::WindowBlocked:
+        case QEvent::WindowUnblocked:
+            blocked_ = event->type() == QEvent::WindowBlocked;
+            [[fallthrough]];
+        case QEvent::WinIdChange:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+            Gate(blocked_ || !window_->isVisible() || window_->isMinimized());
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void Gate(bool closed) {
+        for (const QMenuBar* bar : window_->findChildren<QMenuBar*>())
+            for (const QAction* title : bar->actions())
+                if (title->menu())
+                    Gate(title->menu(), closed);
+    }
+
+    static void Gate(const QMenu* menu, bool closed) {
+        for (QAction* command : menu->actions()) {
+            if (command->menu()) {
+                Gate(command->menu(), closed);
+            } else if (closed && command->isEnabled()) {
+                command->setEnabled(false);
+                command->setProperty(GatedProperty, true);
+            } else if (!closed && command->property(GatedProperty).toBool()) {
+                command->setProperty(GatedProperty, false);
+                command->setEnabled(true);
+            }
+        }
+    }
+
+    static constexpr const char* GatedProperty = "quizGated";
+    QWidget* const window_;
+    bool blocked_ = false;
+};
+
 } // namespace
 
 bool TakesInput(const QWidget* control) {
@@ -115,6 +175,10 @@ bool TakesInput(const QWidget* control) {
 
 void ReadAsDialog(QWidget* window) {
     window->setProperty(DialogProperty, true);
+}
+
+void GateMenus(QWidget* window) {
+    new MenuGate(window);
 }
 
 void InstallAccessibility() {

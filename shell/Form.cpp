@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "Accessibility.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -44,6 +46,7 @@ TForm::TForm(QWidget* parent)
     if (!mainForm)
         mainForm = this;
     quiz::ManageWindow(this);
+    quiz::GateMenus(this);
 }
 
 TForm::~TForm() {

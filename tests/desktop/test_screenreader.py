@@ -178,7 +178,11 @@ class ScreenReaderWalk(unittest.TestCase):
         yes = find(quiz, "radio button", "Question 1: Yes")
         reader.act(yes, "Toggle")
         reader.act(reader.control(MAP, "push button", "Restart"))
+        # Nor do their menu commands.
+        reader.act(find(quiz, "menu item", "Exit"))
+        reader.act(reader.control(MAP, "menu item", "Exit"))
         time.sleep(1)
+        self.assertIsNone(process.poll())
         self.assertEqual(reader.showing(), [MAP, "Resources"])
         self.assertFalse(yes.getState().contains(atspi.STATE_CHECKED))
         reader.answer("Resources")
