@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "Fonts.h"
 #include "Form.h"
 #include "MessageLayout.h"
@@ -114,14 +116,20 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
 
     const MessageLayout layout =
         LayOutMessage(w, h, textRect.width(), textRect.height(), static_cast<int>(present.size()));
-    setFixedSize(layout.clientWidth, layout.clientHeight);
-
     const bool information = kind == MessageKind::Information;
     setWindowTitle(information ? QStringLiteral("Information") : QStringLiteral("Confirm"));
+    // A message too narrow for its title where the program draws the title bar widens, its
+    // contents staying in the middle.
+    const int width = std::max(layout.clientWidth, ClientWidthShowingTitle(windowTitle()));
+    const QPoint shift((width - layout.clientWidth) / 2, 0);
+    setFixedSize(width, layout.clientHeight);
+    const auto place = [shift](QWidget* control, const LayoutRect& r) {
+        control->setGeometry(QRect(r.left, r.top, r.width, r.height).translated(shift));
+    };
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image"));
-    icon->setGeometry(layout.icon.left, layout.icon.top, layout.icon.width, layout.icon.height);
+    place(icon, layout.icon);
     icon->setPixmap(style()
                         ->standardIcon(information ? QStyle::SP_MessageBoxInformation
                                                    : QStyle::SP_MessageBoxQuestion)
@@ -133,14 +141,13 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     message->setTextFormat(Qt::PlainText);
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    message->setGeometry(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
+    place(message, layout.text);
 
     for (std::size_t i = 0; i < present.size(); ++i) {
         const Choice& choice = present[i];
-        const LayoutRect& r = layout.buttons[i];
         auto* button = new QPushButton(choice.caption, this);
         button->setObjectName(QString::fromLatin1(choice.name));
-        button->setGeometry(r.left, r.top, r.width, r.height);
+        place(button, layout.buttons[i]);
         button->setAutoDefault(true);
         const TModalResult result = choice.result;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });

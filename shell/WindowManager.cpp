@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -362,6 +363,18 @@ void StayWithOpener(QWidget* window, QWidget* opener) {
     window->winId();
     QWindow* parent = opener && opener->isVisible() ? opener->windowHandle() : nullptr;
     window->windowHandle()->setTransientParent(parent);
+}
+
+int ClientWidthShowingTitle(const QString& title) {
+    if (!OnWayland())
+        return 0;
+    // Qt's title bar sets the title in a 14-pixel font, starting about 15 pixels left of the bar's
+    // middle, and cuts it some 70 pixels from the right edge, where its buttons begin; the frame
+    // adds 3 pixels at each side.
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(14);
+    const int titleWidth = QFontMetrics(font).horizontalAdvance(title);
+    return 2 * (titleWidth + 55) - 6;
 }
 
 void ManageWindow(QWidget* window) {

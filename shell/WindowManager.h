@@ -4,6 +4,7 @@
 #include <QPoint>
 
 class QScreen;
+class QString;
 class QWidget;
 
 namespace quiz {
@@ -41,6 +42,11 @@ void CentreOnOpenerScreen(QWidget* window);
 // Moves a window about to be shown out of any strip that a panel reserves along an edge of its
 // monitor, frame included (see OutOfReservedStrips). Without a panel it stays where it is.
 void KeepOutOfReservedStrips(QWidget* window);
+
+// The least client width at which the title bar shows `title` whole: on Wayland, where Qt may
+// draw the title bar itself (weston, GNOME) and cuts the title short at its buttons; elsewhere 0,
+// the window manager's title bars being its own affair.
+int ClientWidthShowingTitle(const QString& title);
 
 // Makes the window behave toward the desktop as one of the program's windows:
 // - When it is minimised or restored, every other shown window of the program goes the same
