@@ -59,7 +59,20 @@ private slots:
     void centringUsesTheOuterSizeAndTruncates() {
         QCOMPARE(CentredIn({0, 0, 1024, 768}, 371, 131), (LayoutRect{327, 319, 371, 131}));
         QCOMPARE(CentredIn({0, 0, 1001, 601}, 101, 51), (LayoutRect{450, 275, 101, 51}));
+        QCOMPARE(CentredIn({1280, 30, 1001, 601}, 101, 51), (LayoutRect{1730, 305, 101, 51}));
         QCOMPARE(MessageWrapWidth(1025), 512);
+    }
+
+    // The top panel is checked on real desktops; here the other edges.
+    void framesLeaveThePanelsStrips() {
+        const LayoutRect monitor{0, 0, 1280, 1024}, quiz{-2, -1, 641, 495};
+        QCOMPARE(OutOfReservedStrips(quiz, monitor, {48, 0, 1232, 1024}),
+                 (LayoutRect{48, -1, 641, 495}));
+        QCOMPARE(OutOfReservedStrips({9, 700, 40, 300}, monitor, {0, 0, 1280, 980}),
+                 (LayoutRect{9, 680, 40, 300}));
+        // Too tall for the work area: the title bar stays below the top panel.
+        QCOMPARE(OutOfReservedStrips({9, 10, 40, 1000}, monitor, {0, 30, 1280, 964}),
+                 (LayoutRect{9, 30, 40, 1000}));
     }
 };
 
