@@ -7,6 +7,7 @@
 #include "Answers.h"
 #include "Application.h"
 #include "Fonts.h"
+#include "ModalStack.h"
 #include "Navigation.h"
 #include "Pictures.h"
 #include "SessionBus.h"
@@ -29,6 +30,7 @@ void InitialiseProgram() {
     QApplication::setWindowIcon(content::ProgramIcon()); // every title bar and the task list
     // No application display name: Qt would append it to every window caption.
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
+    quiz::Stack(); // the modal stack, with the desktop of this platform
     quiz::InstallStyle();
     quiz::InstallAccessibility();
     // A steady caret: always visible in the text box that has the focus, and an idle window
@@ -77,7 +79,7 @@ int RunProgram(int argc, char* argv[]) {
     DisplayOpened();
     InitialiseProgram();
     CreateWindows();
-    Form1->show();
+    Form1->Show();
     const int status = app.exec();
     DestroyWindows();
     return status;

@@ -5,13 +5,13 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "Form.h"
+#include "ModalStack.h"
 
 namespace quiz {
 
@@ -73,7 +73,7 @@ public:
     }
 
     void doAction(const QString& action) override {
-        if (!TakesInput(button()))
+        if (!Stack().TakesInput(*button()))
             return;
         if (action == pressAction())
             button()->animateClick(); // clicks once the screen reader has its answer
@@ -117,29 +117,12 @@ public:
     explicit MenuGate(QWidget* window)
         : QObject(window)
         , window_(window) {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::WindowBlocked:
-        case QEvent::WindowUnblocked:
-            blocked_ = event->type() == QEvent::WindowBlocked;
-            [[fallthrough]];
-        case QEvent::WinIdChange:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::WindowStateChange:
-            Gate(blocked_ || !window_->isVisible() || window_->isMinimized());
-            break;
-        default:
-            break;
-        }
-        return false;
+        connect(&Stack(), &ModalStack::InputChanged, this, &MenuGate::Update);
     }
 
 private:
-    void Gate(bool closed) {
+    void Update() {
+        const bool closed = !Stack().TakesInput(*window_);
         for (const QMenuBar* bar : window_->findChildren<QMenuBar*>())
             for (const QAction* title : bar->actions())
                 if (title->menu())
@@ -162,16 +145,9 @@ private:
 
     static constexpr const char* GatedProperty = "quizGated";
     QWidget* const window_;
-    bool blocked_ = false;
 };
 
 } // namespace
-
-bool TakesInput(const QWidget* control) {
-    const QWidget* window = control->window();
-    const QWidget* modal = QApplication::activeModalWidget();
-    return window->isVisible() && !window->isMinimized() && (!modal || modal == window);
-}
 
 void ReadAsDialog(QWidget* window) {
     window->setProperty(DialogProperty, true);

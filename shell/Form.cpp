@@ -6,17 +6,15 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTextEdit>
 
-#include <stdexcept>
+#include "ModalStack.h"
 
-#include "WindowManager.h"
+#include <stdexcept>
 
 namespace {
 
@@ -45,13 +43,11 @@ TForm::TForm(QWidget* parent)
     : QMainWindow(parent) {
     if (!mainForm)
         mainForm = this;
-    quiz::ManageWindow(this);
+    quiz::Stack().Manage(*this);
     quiz::GateMenus(this);
 }
 
 TForm::~TForm() {
-    if (loop_)
-        loop_->exit(mrCancel);
     if (mainForm == this)
         mainForm = nullptr;
 }
@@ -67,40 +63,18 @@ void TForm::Create() {
 }
 
 TModalResult TForm::ShowModal() {
-    if (isVisible() || loop_)
+    if (isVisible())
         throw std::logic_error("Cannot make a visible window modal");
-
-    QPointer<QWidget> previous = quiz::OpenerWindow();
     modalResult_ = mrNone;
-    quiz::StayWithOpener(this, previous);
-    // A window that was minimised when it closed opens on screen all the same.
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    quiz::PublishTransientParent(this);
-    raise();
-    activateWindow();
-    // Where nothing took the platform's focus over when this window last hid (offscreen, with no
-    // window manager to move it), the platform still has it here, asking again changes nothing,
-    // and the widgets would never learn that their window is active again.
-    if (QGuiApplication::focusWindow() == windowHandle())
-        QApplication::setActiveWindow(this);
+    return quiz::Stack().Run(*this, centred_ ? quiz::Placing::Centred : quiz::Placing::AsDesigned);
+}
 
-    QEventLoop loop;
-    loop_ = &loop;
-    loop.exec(QEventLoop::DialogExec);
-    loop_ = nullptr;
+bool TForm::IsShownModally() const {
+    return quiz::Stack().IsShownModally(*this);
+}
 
-    hide();
-    setWindowModality(Qt::NonModal);
-    // Qt asks an X window manager to activate a window only while the window it takes for the
-    // active one is no transient of it; otherwise it moves the X focus itself, which does nothing
-    // when the focus never left the opener (this window closed before the window manager had
-    // given it the focus), and Qt would go on taking this hidden window for the active one.
-    quiz::StayWithOpener(this, nullptr);
-    if (previous && previous->isVisible())
-        previous->activateWindow();
-    return modalResult_;
+void TForm::Show() {
+    quiz::Stack().Show(*this);
 }
 
 void TForm::Close() {
@@ -109,12 +83,12 @@ void TForm::Close() {
 
 void TForm::SetModalResult(TModalResult result) {
     modalResult_ = result;
-    if (result != mrNone && loop_)
+    if (result != mrNone && IsShownModally())
         close();
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
-    if (IsMainForm() && !loop_) {
+    if (IsMainForm() && !IsShownModally()) {
         // Closing the main window ends the program, also when it is hidden at the time.
         event->accept();
         QCoreApplication::exit(0);
@@ -124,20 +98,16 @@ void TForm::closeEvent(QCloseEvent* event) {
     // would destroy it, and every destroyed window that had been active leaves a connection to
     // its focus signal behind in Qt, so that each later focus change in it costs more.
     event->ignore();
-    if (loop_) {
+    if (IsShownModally()) {
         if (modalResult_ == mrNone)
             modalResult_ = mrCancel;
-        loop_->exit(modalResult_);
+        quiz::Stack().End(*this, modalResult_);
     }
     hide();
 }
 
 void TForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (centred_)
-        quiz::CentreOnOpenerScreen(this);
-    else
-        quiz::KeepOutOfReservedStrips(this);
     if (firstFocus_)
         firstFocus_->setFocus(Qt::OtherFocusReason);
 }
@@ -176,7 +146,7 @@ bool TForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm::SetClientSize(int width, int height, bool fixed) {
     QWidget* client = centralWidget();
-    // At least the design's size: a window that the desktop makes larger (see ManageWindow)
+    // At least the design's size: a window that the desktop makes larger (a Wayland compositor)
     // shows more of its own colour around the same controls.
     client->setMinimumSize(width, height);
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;

@@ -5,7 +5,6 @@
 #include "ModalResult.h"
 
 class QAbstractButton;
-class QEventLoop;
 
 // The base of every window of the program. A window is created once, hidden, and lives until the
 // program ends; the only window shown without a modal loop is the main window, and closing the
@@ -19,8 +18,12 @@ public:
     // Shows the window modally: returns once it has closed, with its modal result. Meanwhile the
     // other windows take no input but still paint; afterwards the window is hidden and the window
     // that was active before is active again. Showing a visible window modally is an error.
+    // (The program's modal stack runs it.)
     TModalResult ShowModal();
-    bool IsShownModally() const { return loop_ != nullptr; }
+    bool IsShownModally() const;
+
+    // Shows the window without waiting and brings it to the front (the main window).
+    void Show();
 
     // Closes the window: a modal display ends with result 2 unless a result was set; the main
     // window ends the program; any other window is only hidden.
@@ -76,7 +79,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QEventLoop* loop_ = nullptr;
     TModalResult modalResult_ = mrNone;
     int paintCount_ = 0;
     QAbstractButton* cancelButton_ = nullptr;

@@ -10,10 +10,11 @@
 
 #include <algorithm>
 
+#include "Desktop.h"
 #include "Fonts.h"
-#include "Form.h"
 #include "MessageLayout.h"
-#include "WindowManager.h"
+#include "ModalStack.h"
+#include "WindowPlacement.h"
 
 namespace quiz {
 
@@ -56,19 +57,8 @@ TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButt
         return answer;
     }
     TMessageForm dialog(text, kind, buttons);
-    return ExecDialog(dialog);
-}
-
-int ExecDialog(QDialog& dialog) {
-    // The program's dialogs have no owner window, so nothing hands the activation back when one
-    // closes: without this the keyboard would go nowhere until the user clicks a window.
-    const QPointer<QWidget> previous = OpenerWindow();
-    StayWithOpener(&dialog, previous);
-    ManageWindow(&dialog);
-    const int result = dialog.exec();
-    if (previous && previous->isVisible())
-        previous->activateWindow();
-    return result;
+    // On the monitor, but not over the window that asked for it.
+    return Stack().Run(dialog, Placing::Centred);
 }
 
 } // namespace quiz
@@ -94,7 +84,7 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     // line break.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QScreen* screen = OpenerScreen(this);
+    const QScreen* screen = ScreenOf(Stack().Opener());
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const QRect textRect =
         metrics.boundingRect(QRect(0, 0, MessageWrapWidth(screenSize.width()), 0),
@@ -120,7 +110,8 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     setWindowTitle(information ? QStringLiteral("Information") : QStringLiteral("Confirm"));
     // A message too narrow for its title where the program draws the title bar widens, its
     // contents staying in the middle.
-    const int width = std::max(layout.clientWidth, ClientWidthShowingTitle(windowTitle()));
+    const int width = std::max(layout.clientWidth,
+                               Stack().CurrentDesktop().ClientWidthShowingTitle(windowTitle()));
     const QPoint shift((width - layout.clientWidth) / 2, 0);
     setFixedSize(width, layout.clientHeight);
     const auto place = [shift](QWidget* control, const LayoutRect& r) {
@@ -190,9 +181,4 @@ void TMessageForm::keyPressEvent(QKeyEvent* event) {
         }
     }
     QDialog::keyPressEvent(event);
-}
-
-void TMessageForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreOnOpenerScreen(this); // on the monitor, not over the window that asked for it
 }

@@ -25,10 +25,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
 // text is one line break.
 TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons);
 
-// Runs `dialog` modally; when it has closed, the window that was active before is active again,
-// as after every modal display of the program.
-int ExecDialog(QDialog& dialog);
-
 // For tests: answers that the next calls return at once instead of showing a dialog, and a
 // record of what those calls would have shown.
 struct ShownMessage {
@@ -59,7 +55,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     QPushButton* defaultButton_ = nullptr;

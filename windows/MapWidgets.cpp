@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "Accessibility.h"
 #include "MapChart.h"
+#include "ModalStack.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ public:
 
     void doAction(const QString& actionName) override {
         auto* zone = static_cast<THotZoneImage*>(widget());
-        if (actionName == pressAction() && quiz::TakesInput(zone))
+        if (actionName == pressAction() && quiz::Stack().TakesInput(*zone))
             QTimer::singleShot(0, zone, [zone] { emit zone->Click(); });
     }
 };

@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "MapPlacement.h"
 #include "MessageDialog.h"
+#include "ModalStack.h"
 #include "Navigation.h"
 #include "Scoring.h"
 
@@ -210,7 +211,7 @@ void TForm3::Hmmmm1Click() {
                                    "current U.S. policy, instead of your own beliefs.  How does "
                                    "the country score?"),
                     QMessageBox::Ok);
-    quiz::ExecDialog(box);
+    quiz::Stack().Run(box, quiz::Placing::ByToolkit);
 }
 
 void TForm3::mnuHelpScoringClick() {

@@ -244,9 +244,7 @@ void TForm1::btnResultsClick() {
     if (ExitRequested) {
         Close();
     } else {
-        show();
-        raise();
-        activateWindow();
+        Show();
         if (focus)
             focus->setFocus(Qt::ActiveWindowFocusReason);
     }

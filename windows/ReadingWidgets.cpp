@@ -13,7 +13,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
-#include "Accessibility.h"
+#include "ModalStack.h"
 
 TReadingMemo::TReadingMemo(QWidget* parent)
     : QPlainTextEdit(parent) {
@@ -58,7 +58,7 @@ public:
     void doAction(const QString& actionName) override {
         // Once the call has returned, as with a push button: the window it opens is modal.
         TPictureImage* image = picture();
-        if (actionName == pressAction() && image->IsClickable() && quiz::TakesInput(image))
+        if (actionName == pressAction() && image->IsClickable() && quiz::Stack().TakesInput(*image))
             QTimer::singleShot(0, image, [image] { emit image->Click(); });
     }
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMargins>
+
+#include <map>
+#include <memory>
+
+class QString;
+class QWidget;
+
+namespace quiz {
+
+// What differs between the desktops the program runs on: one implementation per windowing
+// protocol, in shell/desktop/, chosen once at start-up from Qt's platform plug-in. This plain one
+// serves the offscreen platform and every platform without a file of its own: it learns the
+// frames of the windows from the toolkit, and needs nothing else.
+//
+// The rules of the program's windows (which one is modal, what it blocks, who gets the activation
+// back) are the modal stack's, not a desktop's: a desktop only tells the stack what its window
+// manager or compositor did, and answers what only it can know.
+class Desktop {
+public:
+    virtual ~Desktop();
+
+    // A top-level window of the program, created hidden, that the stack now looks after.
+    virtual void Manage(QWidget& window);
+
+    // The frame that the window manager puts, or will put, around `window`: its border on each
+    // side, the caption included in the top; empty where there is none. A window that has shown
+    // knows its own; before that, a window of its kind that has shown tells (an answer kept per
+    // kind: the same flags get the same decorations), and failing that the frame of any shown
+    // window stands in, which is only a guess.
+    struct Frame {
+        QMargins margins;
+        bool certain = false;
+    };
+    virtual Frame ExpectedFrame(QWidget& window);
+
+    // `window` has just been asked to show, after its transient parent was set.
+    virtual void Shown(QWidget& window);
+
+    // The desktop has activated `window` although the modal stack blocks it (a click, focus that
+    // follows the mouse, a task list), and the stack is about to hand the activation on to its top.
+    virtual void ActivatedWhileBlocked(QWidget& window);
+
+    // The least client width at which the title bar shows `title` whole, where the program draws
+    // the title bars itself; 0 where the window manager draws them.
+    virtual int ClientWidthShowingTitle(const QString& title) const;
+
+private:
+    std::map<int, QMargins> framesByKind_; // by window flags
+};
+
+// The desktop for Qt's platform plug-in `platformName` ("xcb", "wayland", "offscreen"...).
+std::unique_ptr<Desktop> MakeDesktop(const QString& platformName);
+
+} // namespace quiz

@@ -1,0 +1,209 @@
+#include "ModalStack.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "Desktop.h"
+#include "ModalResult.h"
+#include "WindowPlacement.h"
+
+namespace quiz {
+
+namespace {
+
+QPointer<ModalStack> instance;
+
+void SetTransientParent(QWidget& window, QWidget* parent) {
+    window.winId();
+    window.windowHandle()->setTransientParent(parent ? parent->windowHandle() : nullptr);
+}
+
+} // namespace
+
+ModalStack& ModalStack::Instance() {
+    if (!instance)
+        instance = new ModalStack(qApp);
+    return *instance;
+}
+
+ModalStack::ModalStack(QObject* parent)
+    : QObject(parent)
+    , desktop_(MakeDesktop(QGuiApplication::platformName())) {}
+
+ModalStack::~ModalStack() = default;
+
+void ModalStack::Manage(QWidget& window) {
+    if (std::find(managed_.begin(), managed_.end(), &window) != managed_.end())
+        return;
+    managed_.erase(std::remove(managed_.begin(), managed_.end(), nullptr), managed_.end());
+    managed_.emplace_back(&window);
+    window.installEventFilter(this);
+    connect(&window, &QObject::destroyed, this, &ModalStack::EndDisplaysOfDestroyedWindows);
+    desktop_->Manage(window);
+}
+
+int ModalStack::Run(QWidget& window, Placing placing) {
+    if (window.isVisible() || IsShownModally(window))
+        throw std::logic_error("Cannot make a visible window modal");
+    Manage(window);
+    const QPointer<QWidget> opener = Opener();
+    const QPointer<QWidget> shown = &window;
+
+    // The transient parent first: the desktop places a transient by its parent, and learns of it
+    // only when the window is mapped.
+    SetTransientParent(window, opener);
+    // A window that was minimised when it closed opens on screen all the same.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    displays_.push_back({&window, &loop});
+    QMetaObject::Connection dialogEnd;
+    if (auto* dialog = qobject_cast<QDialog*>(&window))
+        dialogEnd = connect(dialog, &QDialog::finished, this,
+                            [this, dialog](int result) { End(*dialog, result); });
+    emit InputChanged();
+
+    PlaceForShowing(window, placing, opener, *desktop_);
+    window.show();
+    desktop_->Shown(window);
+    BringForward(window);
+    const int result = loop.exec(QEventLoop::DialogExec);
+
+    displays_.erase(std::find_if(displays_.begin(), displays_.end(),
+                                 [&](const Display& d) { return d.loop == &loop; }));
+    disconnect(dialogEnd);
+    if (shown) {
+        window.hide();
+        window.setWindowModality(Qt::NonModal);
+        // Before the opener asks for the activation: Qt asks an X window manager to activate a
+        // window only while the window it takes for the active one is no transient of it, and
+        // otherwise moves the X focus itself, which does nothing where the focus never left the
+        // opener (this window closed before the window manager had given it the focus).
+        SetTransientParent(window, nullptr);
+    }
+    emit InputChanged();
+    if (opener && opener->isVisible())
+        BringForward(*opener);
+    return result;
+}
+
+void ModalStack::End(QWidget& window, int result) {
+    const auto display = std::find_if(displays_.begin(), displays_.end(),
+                                      [&](const Display& d) { return d.window == &window; });
+    if (display != displays_.end())
+        display->loop->exit(result); // the display ends when Run() is back from its loop
+}
+
+void ModalStack::EndDisplaysOfDestroyedWindows() {
+    for (const Display& display : displays_) {
+        if (!display.window)
+            display.loop->exit(mrCancel);
+    }
+}
+
+bool ModalStack::IsShownModally(const QWidget& window) const {
+    return std::any_of(displays_.begin(), displays_.end(),
+                       [&](const Display& d) { return d.window == &window; });
+}
+
+void ModalStack::Show(QWidget& window) {
+    Manage(window);
+    PlaceForShowing(window, Placing::AsDesigned, nullptr, *desktop_);
+    window.show();
+    BringForward(window);
+}
+
+QWidget* ModalStack::Top() const {
+    return displays_.empty() ? nullptr : displays_.back().window.data();
+}
+
+QWidget* ModalStack::Opener() const {
+    if (QWidget* top = Top())
+        return top;
+    for (QWidget* window : managed_) {
+        if (window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+bool ModalStack::TakesInput(const QWidget& control) const {
+    const QWidget* window = control.window();
+    const QWidget* top = Top();
+    return window->isVisible() && !window->isMinimized() && (!top || top == window);
+}
+
+bool ModalStack::Blocks(const QWidget& window) const {
+    const QWidget* top = Top();
+    return top && top != &window && window.isVisible();
+}
+
+void ModalStack::BringForward(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+    // Where nothing took the platform's focus over when this window last hid (offscreen, with no
+    // window manager to move it), the platform still has it here, asking again changes nothing,
+    // and the widgets would never learn that their window is active again.
+    if (QGuiApplication::focusWindow() == window.windowHandle() &&
+        QApplication::activeWindow() != &window)
+        QApplication::setActiveWindow(&window);
+}
+
+void ModalStack::FollowMinimised(QWidget& changed) {
+    const bool minimised = changed.isMinimized();
+    for (QWidget* other : managed_) {
+        if (!other || other == &changed || !other->isVisible() || other->isMinimized() == minimised)
+            continue;
+        // A maximised window stays maximised under the minimising.
+        other->setWindowState(minimised ? other->windowState() | Qt::WindowMinimized
+                                        : other->windowState() & ~Qt::WindowMinimized);
+    }
+    if (!minimised) {
+        if (QWidget* top = Top())
+            BringForward(*top);
+    }
+}
+
+void ModalStack::HandOnActivation(QWidget& blocked) {
+    QWidget* top = Top();
+    if (!Blocks(blocked) || !blocked.isActiveWindow() || top->isMinimized())
+        return;
+    desktop_->ActivatedWhileBlocked(blocked);
+    BringForward(*top);
+}
+
+bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (!window)
+        return false;
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+        emit InputChanged();
+        break;
+    case QEvent::WindowStateChange:
+        FollowMinimised(*window);
+        emit InputChanged();
+        break;
+    case QEvent::WindowActivate:
+        // After the toolkit's own requests to activate this window, which it makes while it
+        // handles the activation: a Wayland compositor honours the last request. (On X11 the
+        // toolkit relays the focus to the modal window itself.)
+        if (Blocks(*window))
+            QTimer::singleShot(0, window, [this, window] { HandOnActivation(*window); });
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace quiz

@@ -1,0 +1,121 @@
+#include "WindowPlacement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include "Desktop.h"
+#include "ModalStack.h"
+#include "Placement.h"
+
+namespace quiz {
+
+namespace {
+
+LayoutRect Layout(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
+// Returns whether the frame was certain.
+bool Centre(QWidget& window, const QScreen* screen, Desktop& desktop) {
+    const Desktop::Frame frame = desktop.ExpectedFrame(window);
+    if (!screen)
+        return true;
+    const QSize outer = window.size().grownBy(frame.margins);
+    const LayoutRect at =
+        CentredIn(Layout(screen->availableGeometry()), outer.width(), outer.height());
+    MoveFrameTo(window, QPoint(at.left, at.top), frame.margins);
+    return frame.certain;
+}
+
+// Moves a window out of any strip that a panel reserves along an edge of its monitor, frame
+// included (see OutOfReservedStrips). Without a panel it stays where it is, past the screen's
+// edges or not.
+bool KeepOutOfReservedStrips(QWidget& window, Desktop& desktop) {
+    const QPoint centre = window.pos() + window.rect().center();
+    const QScreen* screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->availableGeometry() == screen->geometry())
+        return true;
+    const Desktop::Frame frame = desktop.ExpectedFrame(window);
+    const QRect outer(window.pos(), window.size().grownBy(frame.margins));
+    const LayoutRect moved = OutOfReservedStrips(Layout(outer), Layout(screen->geometry()),
+                                                 Layout(screen->availableGeometry()));
+    if (moved.left != outer.left() || moved.top != outer.top())
+        MoveFrameTo(window, QPoint(moved.left, moved.top), frame.margins);
+    return frame.certain;
+}
+
+// Places a window again once it shows with its frame, where its placing had to guess the frame.
+class PlaceAgainWhenFramed : public QObject {
+public:
+    PlaceAgainWhenFramed(QWidget& window, Placing placing, QWidget* opener, Desktop& desktop)
+        : QObject(&window)
+        , window_(&window)
+        , placing_(placing)
+        , opener_(opener)
+        , desktop_(desktop) {
+        window.windowHandle()->installEventFilter(this);
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched == window_) {
+            deleteLater();
+        } else if (event->type() == QEvent::Expose && watched == window_->windowHandle() &&
+                   window_->windowHandle()->isExposed()) {
+            if (desktop_.ExpectedFrame(*window_).certain)
+                PlaceForShowing(*window_, placing_, opener_, desktop_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    const Placing placing_;
+    QPointer<QWidget> opener_;
+    Desktop& desktop_;
+};
+
+} // namespace
+
+QScreen* ScreenOf(const QWidget* opener) {
+    return opener ? opener->screen() : QGuiApplication::primaryScreen();
+}
+
+void MoveFrameTo(QWidget& window, QPoint frameTopLeft, const QMargins& frame) {
+    // A window not created yet is placed by its frame, which the window manager then honours.
+    // Once created, it is placed by its client area, where the expected frame puts it: the
+    // toolkit's own idea of the frame is empty before the first showing and stale after a hide.
+    if (!window.testAttribute(Qt::WA_WState_Created)) {
+        window.move(frameTopLeft);
+        return;
+    }
+    window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
+}
+
+void PlaceForShowing(QWidget& window, Placing placing, QWidget* opener, Desktop& desktop) {
+    bool certain = true;
+    switch (placing) {
+    case Placing::AsDesigned:
+        certain = KeepOutOfReservedStrips(window, desktop);
+        break;
+    case Placing::Centred:
+        certain = Centre(window, ScreenOf(opener), desktop);
+        break;
+    case Placing::ByToolkit:
+        break;
+    }
+    if (!certain) {
+        window.winId();
+        new PlaceAgainWhenFramed(window, placing, opener, desktop);
+    }
+}
+
+} // namespace quiz

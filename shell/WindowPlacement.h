@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+
+class QScreen;
+class QWidget;
+
+namespace quiz {
+
+class Desktop;
+enum class Placing;
+
+// Where the program's top-level windows stand on the desktop, by their frames: the Qt side of the
+// arithmetic in Placement.h.
+
+// The monitor that shows `opener`; the primary monitor when there is none.
+QScreen* ScreenOf(const QWidget* opener);
+
+// Moves a top-level window so that its frame's top-left corner lands on `frameTopLeft`, its frame
+// being `frame`, also before the window has been shown with a frame.
+void MoveFrameTo(QWidget& window, QPoint frameTopLeft, const QMargins& frame);
+
+// Puts a window that is about to show where `placing` says, opened from `opener` (none for a window
+// of its own). Where the desktop could only guess the window's frame, the window is put right
+// once it shows with its real frame.
+void PlaceForShowing(QWidget& window, Placing placing, QWidget* opener, Desktop& desktop);
+
+} // namespace quiz

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <memory>
+#include <optional>
+
+namespace quiz {
+
+class Desktop;
+
+// X11 window managers (openbox, xfwm4, icewm, mutter...), reached through Qt's xcb plug-in.
+std::unique_ptr<Desktop> MakeX11Desktop();
+
+// The address of a session bus that an earlier program launched for this user on the X display
+// named by DISPLAY: the D-Bus library announces it through an X selection whose owner window
+// carries the address. Asked before the application object exists.
+std::optional<QByteArray> SessionBusOfDisplay();
+
+} // namespace quiz
