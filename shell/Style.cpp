@@ -80,34 +80,54 @@ private:
     bool isResolved_ = false;
 };
 
-// For one drawing call, gives an option whose palette has the application's colours the
-// application's palette object instead, which has the same colours but one name in the base
-// style's cache for every widget. The option is the caller's own, made for this call; it gets its
-// palette back afterwards.
-class ApplicationPaletteFor {
-public:
-    explicit ApplicationPaletteFor(const QStyleOption* option) {
-        if (!option)
-            return;
-        const QPalette application = QGuiApplication::palette();
-        if (option->palette.isCopyOf(application) || option->palette != application)
-            return;
-        option_ = const_cast<QStyleOption*>(option);
-        own_ = option_->palette;
-        option_->palette = application;
-        option_->palette.setCurrentColorGroup(own_.currentColorGroup());
-    }
-    ~ApplicationPaletteFor() {
-        if (option_)
-            option_->palette = own_;
-    }
-    ApplicationPaletteFor(const ApplicationPaletteFor&) = delete;
-    ApplicationPaletteFor& operator=(const ApplicationPaletteFor&) = delete;
+// Draws with a copy of `option` of its own kind whose palette is the application's palette object
+// itself, where the option's palette has the application's colours but is another object (Qt gives
+// each widget one of its own): the base style, which names what it caches after the palette, then
+// finds one name for all of them. An option of another palette, or of a kind not listed here,
+// is drawn as it is.
+template <class Option, class Draw> void DrawCopy(const QStyleOption* option, const Draw& draw) {
+    const auto* typed = qstyleoption_cast<const Option*>(option);
+    if (!typed)
+        return draw(option);
+    Option copy(*typed);
+    const QPalette::ColorGroup group = copy.palette.currentColorGroup();
+    copy.palette = QGuiApplication::palette();
+    copy.palette.setCurrentColorGroup(group);
+    draw(&copy);
+}
 
-private:
-    QStyleOption* option_ = nullptr;
-    QPalette own_;
-};
+template <class Draw>
+void DrawWithApplicationPalette(const QStyleOption* option, const Draw& draw) {
+    const QPalette application = QGuiApplication::palette();
+    if (!option || option->palette.isCopyOf(application) || option->palette != application)
+        return draw(option);
+    switch (option->type) {
+    case QStyleOption::SO_Default:
+        return DrawCopy<QStyleOption>(option, draw);
+    case QStyleOption::SO_Button:
+        return DrawCopy<QStyleOptionButton>(option, draw);
+    case QStyleOption::SO_Frame:
+        return DrawCopy<QStyleOptionFrame>(option, draw);
+    case QStyleOption::SO_MenuItem:
+        return DrawCopy<QStyleOptionMenuItem>(option, draw);
+    case QStyleOption::SO_FocusRect:
+        return DrawCopy<QStyleOptionFocusRect>(option, draw);
+    case QStyleOption::SO_GroupBox:
+        return DrawCopy<QStyleOptionGroupBox>(option, draw);
+    case QStyleOption::SO_Slider:
+        return DrawCopy<QStyleOptionSlider>(option, draw);
+    case QStyleOption::SO_ComboBox:
+        return DrawCopy<QStyleOptionComboBox>(option, draw);
+    case QStyleOption::SO_SpinBox:
+        return DrawCopy<QStyleOptionSpinBox>(option, draw);
+    case QStyleOption::SO_ToolButton:
+        return DrawCopy<QStyleOptionToolButton>(option, draw);
+    case QStyleOption::SO_TitleBar:
+        return DrawCopy<QStyleOptionTitleBar>(option, draw);
+    default:
+        return draw(option);
+    }
+}
 
 } // namespace
 
@@ -123,10 +143,9 @@ QIcon TStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 void TStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                          const QWidget* widget) const {
-    {
-        const ApplicationPaletteFor shared(option);
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
+    DrawWithApplicationPalette(option, [&](const QStyleOption* shared) {
+        QProxyStyle::drawControl(element, shared, painter, widget);
+    });
     // The base style shows a push button's focus only as a faint outline.
     if (element == CE_PushButton && (option->state & State_HasFocus))
         DrawFocusMark(subElementRect(SE_PushButtonFocusRect, option, widget), painter);
@@ -134,8 +153,10 @@ void TStyle::drawControl(ControlElement element, const QStyleOption* option, QPa
 
 void TStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                 QPainter* painter, const QWidget* widget) const {
-    const ApplicationPaletteFor shared(option);
-    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    DrawWithApplicationPalette(option, [&](const QStyleOption* shared) {
+        QProxyStyle::drawComplexControl(control, static_cast<const QStyleOptionComplex*>(shared),
+                                        painter, widget);
+    });
 }
 
 void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -144,10 +165,11 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
         DrawFocusMark(option->rect, painter);
         return;
     }
-    const ApplicationPaletteFor shared(option);
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_FrameGroupBox || !frame || !(frame->features & QStyleOptionFrame::Flat)) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        DrawWithApplicationPalette(option, [&](const QStyleOption* shared) {
+            QProxyStyle::drawPrimitive(element, shared, painter, widget);
+        });
         return;
     }
     // One line just inside the box, in the shade the style gives its own outlines; its top runs
