@@ -5,5 +5,5 @@
 // the program prints one line that says what is missing and what to do, and ends with status 1;
 // otherwise DisplayOpened() passes the held messages on as Qt would have printed them, unless
 // the display has no screen, which ends the program in the same way.
-void CatchDisplayFailure();
+void CatchDisplayFailure(int argc, char** argv);
 void DisplayOpened();

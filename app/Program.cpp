@@ -74,7 +74,7 @@ int RunProgram(int argc, char* argv[]) {
     // Qt's own high-DPI scaling maps the design's 96-dpi pixels to the screen.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
     quiz::PrepareSessionBus();
-    CatchDisplayFailure();
+    CatchDisplayFailure(argc, argv);
     TApplication app(argc, argv);
     DisplayOpened();
     InitialiseProgram();
