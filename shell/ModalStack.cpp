@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 #include <stdexcept>
@@ -190,7 +191,12 @@ bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
         emit InputChanged();
         break;
     case QEvent::WindowStateChange:
-        FollowMinimised(*window);
+        // As the window system reports it, and only a real change: the program's own requests, to
+        // make the others follow, are reported back too, and where the reports come late,
+        // following them again would echo without end.
+        if (event->spontaneous() && bool(static_cast<QWindowStateChangeEvent*>(event)->oldState() &
+                                         Qt::WindowMinimized) != window->isMinimized())
+            FollowMinimised(*window);
         emit InputChanged();
         break;
     case QEvent::WindowActivate:
