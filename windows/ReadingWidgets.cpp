@@ -15,9 +15,28 @@
 
 #include "Accessibility.h"
 #include "Contrast.h"
+#include "Style.h"
+
+void TTextBox::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    quiz::TStyle::DrawFocusMark(viewport()->rect(), &painter);
+}
+
+void TTextBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void TTextBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
+}
 
 TReadingMemo::TReadingMemo(QWidget* parent)
-    : QPlainTextEdit(parent) {
+    : TTextBox(parent) {
     setCursorWidth(2); // a caret that is easy to find
 }
 
