@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPolygonF>
 #include <QString>
 #include <QTransform>
@@ -34,10 +35,6 @@ constexpr QPointF BottomCorner = ScorePoint(0, 0);
 constexpr QPointF TopCorner = ScorePoint(100, 100);
 constexpr QPointF LeftCorner = ScorePoint(0, 100);
 constexpr QPointF RightCorner = ScorePoint(100, 0);
-
-const QColor Blue{0, 0, 255};
-const QColor White{255, 255, 255};
-const QColor Black{0, 0, 0};
 
 // Lettering is placed by its ink, not by its em box, so the glyphs land where the layout wants
 // them whatever the face's side bearings and line spacing are.
@@ -141,8 +138,16 @@ QPainterPath TextOutline(const QFont& font, const char* text) {
     return path;
 }
 
+// Fills an outline, first with a rim of the halo colour round it where there is one.
+void FillLettering(QPainter& painter, const QPainterPath& outline, const QColor& colour,
+                   const QColor& halo) {
+    if (halo.alpha() != 0)
+        painter.strokePath(outline, QPen(halo, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(outline, colour);
+}
+
 void DrawLettering(QPainter& painter, const QFont& font, const Lettering& lettering,
-                   const QColor& colour) {
+                   const QColor& colour, const QColor& halo) {
     const QPainterPath outline = TextOutline(font, lettering.text);
     const QRectF ink = outline.boundingRect();
     double dx = 0;
@@ -158,17 +163,18 @@ void DrawLettering(QPainter& painter, const QFont& font, const Lettering& letter
         break;
     }
     const double dy = (lettering.ink.top + lettering.ink.bottom) / 2 - ink.center().y();
-    painter.fillPath(outline.translated(dx, dy), colour);
+    FillLettering(painter, outline.translated(dx, dy), colour, halo);
 }
 
-void DrawSlantedTitle(QPainter& painter, const QFont& font, const SlantedTitle& title) {
+void DrawSlantedTitle(QPainter& painter, const QFont& font, const SlantedTitle& title,
+                      const QColor& colour, const QColor& halo) {
     const QPainterPath outline = TextOutline(font, title.text);
     const QPointF side = title.sideTo - title.sideFrom;
     QTransform placement;
     placement.translate(title.inkStart.x(), title.inkStart.y());
     placement.rotate(std::atan2(side.y(), side.x()) * 180 / std::numbers::pi);
     placement.translate(-outline.boundingRect().left(), 0);
-    painter.fillPath(placement.map(outline), Black);
+    FillLettering(painter, placement.map(outline), colour, halo);
 }
 
 QPolygonF SpokeOutline(const Spoke& spoke) {
@@ -191,7 +197,35 @@ QPolygonF SpokeOutline(const Spoke& spoke) {
 
 } // namespace
 
-void DrawPoliticalMap(QPainter& painter, const QRectF& box) {
+ChartColours DesignChartColours() {
+    const QColor white(255, 255, 255);
+    const QColor black(0, 0, 0);
+    return {.zones = QColor(0, 0, 255),
+            .outline = Qt::transparent,
+            .grid = white,
+            .regionNames = white,
+            .borders = white,
+            .lettering = black,
+            .halo = Qt::transparent,
+            .dot = QColor(255, 0, 0),
+            .dotOutline = black};
+}
+
+ChartColours HighContrastChartColours(const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Active, QPalette::Window);
+    const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+    return {.zones = background,
+            .outline = text,
+            .grid = palette.color(QPalette::Active, QPalette::Mid),
+            .regionNames = text,
+            .borders = text,
+            .lettering = text,
+            .halo = background,
+            .dot = QColor(255, 0, 0),
+            .dotOutline = text};
+}
+
+void DrawPoliticalMap(QPainter& painter, const QRectF& box, const ChartColours& colours) {
     if (box.isEmpty())
         return;
     painter.save();
@@ -202,7 +236,7 @@ void DrawPoliticalMap(QPainter& painter, const QRectF& box) {
     painter.setPen(Qt::NoPen);
 
     const QPolygonF diamond{BottomCorner, LeftCorner, TopCorner, RightCorner};
-    painter.setBrush(Blue);
+    painter.setBrush(colours.zones);
     painter.drawPolygon(diamond);
 
     // The grid is drawn without antialiasing so that its 1-pixel lines stay pure white at design
@@ -214,7 +248,7 @@ void DrawPoliticalMap(QPainter& painter, const QRectF& box) {
     inside.addPolygon(diamond);
     painter.setClipPath(inside, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(White, 1.0));
+    painter.setPen(QPen(colours.grid, 1.0));
     for (int k = 10; k <= 90; k += 10) {
         painter.drawLine(ScorePoint(0, k), ScorePoint(100, k));
         painter.drawLine(ScorePoint(k, 0), ScorePoint(k, 100));
@@ -223,20 +257,26 @@ void DrawPoliticalMap(QPainter& painter, const QRectF& box) {
 
     const QFont font = LetteringFont();
     for (const Lettering& name : RegionNames)
-        DrawLettering(painter, font, name, White);
+        DrawLettering(painter, font, name, colours.regionNames, colours.halo);
     for (const Lettering& tick : TickNumbers)
-        DrawLettering(painter, font, tick, Black);
+        DrawLettering(painter, font, tick, colours.lettering, colours.halo);
 
-    painter.setBrush(White);
+    painter.setBrush(colours.borders);
     for (const QRectF& bar : CentristBars)
         painter.drawRect(bar);
     for (const Spoke& spoke : Spokes)
         painter.drawPolygon(SpokeOutline(spoke));
+    if (colours.outline.alpha() != 0) {
+        painter.setPen(QPen(colours.outline, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(diamond);
+        painter.setPen(Qt::NoPen);
+    }
 
     QFont titleFont = font;
     titleFont.setLetterSpacing(QFont::PercentageSpacing, TitleSpacingPercent);
     for (const SlantedTitle& title : AxisTitles)
-        DrawSlantedTitle(painter, titleFont, title);
+        DrawSlantedTitle(painter, titleFont, title, colours.lettering, colours.halo);
 
     painter.restore();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QPoint>
 
 class QPainter;
+class QPalette;
 class QRectF;
 
 // The program's pictures: the small profile maps, the organisations' logos, the program icon and
@@ -13,11 +15,28 @@ class QRectF;
 // Callers check the key (philosophy or organisation number) before they ask; a bad key asserts.
 namespace content {
 
+// The colours of a small political map.
+struct SmallMapColours {
+    QColor paper;     // the square round the diamond
+    QColor ink;       // outlines and dividing lines
+    QColor zones;     // the zones that are not highlighted
+    QColor highlight; // the philosophy's own zone, an outer one
+    QColor centre;    // the Centrists' square when it is highlighted
+};
+
+// As designed: a grey diamond outlined in black on white, the highlighted zone aqua (the square
+// a hair brighter than the outer zones).
+SmallMapColours DesignSmallMapColours();
+// In a high-contrast palette: drawn in the text colour on the background, the zone in the
+// palette's highlight colour.
+SmallMapColours HighContrastSmallMapColours(const QPalette& palette);
+
 // Draws the small political map of philosophy p (1 Libertarian, 2 Left Liberal, 3 Centrist,
 // 4 Right Conservative, 5 Authoritarian) with that philosophy's zone highlighted. The map is a
 // vector drawing stretched into box (each axis on its own), so it stays sharp at any size and
 // device pixel ratio. The painter's state is left as it was.
-void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy);
+void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy,
+                  const SmallMapColours& colours = DesignSmallMapColours());
 
 // The logo of organisation o (1 Heralds, 2 Lantern, 3 Tarrant, 4 Books, 5 Grove): a 1-bit image
 // (QImage::Format_Mono, colour table black then white) at 300 dots per inch, at its own size.

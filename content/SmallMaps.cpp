@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPolygonF>
 #include <QRectF>
 #include <QTransform>
@@ -22,12 +23,6 @@ constexpr qreal FrameSize = 4608;
 constexpr qreal DiamondHalf = 2260; // centre to each corner of the diamond
 constexpr qreal InnerHalf = 676;    // centre to each side of the inner square
 constexpr qreal LineWidth = 32;     // outlines (which lie inside their shape) and dividing lines
-
-const QColor Paper(255, 255, 255);
-const QColor Ink(0, 0, 0);
-const QColor DiamondGrey(145, 145, 145);
-const QColor ZoneAqua(0, 250, 250);
-const QColor CentreAqua(0, 255, 255);
 
 // A square turned by 45 degrees, corners on the axes.
 QPolygonF Diamond(qreal half) {
@@ -90,7 +85,20 @@ qreal ZoneTurn(int philosophy) {
 
 } // namespace
 
-void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy) {
+SmallMapColours DesignSmallMapColours() {
+    return {QColor(255, 255, 255), QColor(0, 0, 0), QColor(145, 145, 145), QColor(0, 250, 250),
+            QColor(0, 255, 255)};
+}
+
+SmallMapColours HighContrastSmallMapColours(const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Active, QPalette::Window);
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    return {background, palette.color(QPalette::Active, QPalette::WindowText), background,
+            highlight, highlight};
+}
+
+void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy,
+                  const SmallMapColours& colours) {
     Q_ASSERT(IsPhilosophy(philosophy));
 
     painter.save();
@@ -101,27 +109,27 @@ void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
 
-    painter.fillRect(QRectF(-FrameSize / 2, -FrameSize / 2, FrameSize, FrameSize), Paper);
+    painter.fillRect(QRectF(-FrameSize / 2, -FrameSize / 2, FrameSize, FrameSize), colours.paper);
 
-    painter.setBrush(DiamondGrey);
+    painter.setBrush(colours.zones);
     painter.drawPolygon(Diamond(DiamondHalf));
-    painter.fillPath(Band(Diamond(DiamondHalf), Diamond(DiamondInside)), Ink);
+    painter.fillPath(Band(Diamond(DiamondHalf), Diamond(DiamondInside)), colours.ink);
 
     const qreal turn = ZoneTurn(philosophy);
     if (turn >= 0) {
-        painter.setBrush(ZoneAqua);
+        painter.setBrush(colours.highlight);
         painter.drawPolygon(QTransform().rotate(turn).map(TopZone()));
     }
 
-    painter.setBrush(Ink);
+    painter.setBrush(colours.ink);
     for (const qreal lineTurn : {0.0, 90.0, 180.0, 270.0})
         painter.drawPolygon(QTransform().rotate(lineTurn).map(TopRightDividingLine()));
 
     if (philosophy == 3) {
-        painter.setBrush(CentreAqua);
+        painter.setBrush(colours.centre);
         painter.drawPolygon(Square(InnerHalf));
     }
-    painter.fillPath(Band(Square(InnerHalf), Square(InnerHalf - LineWidth)), Ink);
+    painter.fillPath(Band(Square(InnerHalf), Square(InnerHalf - LineWidth)), colours.ink);
 
     painter.restore();
 }

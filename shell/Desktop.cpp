@@ -33,6 +33,10 @@ void Desktop::Shown(QWidget&) {}
 
 void Desktop::ActivatedWhileBlocked(QWidget&) {}
 
+QString Desktop::ThemeName() const {
+    return {};
+}
+
 int Desktop::ClientWidthShowingTitle(const QString&) const {
     return 0;
 }

@@ -43,6 +43,10 @@ public:
     // follows the mouse, a task list), and the stack is about to hand the activation on to its top.
     virtual void ActivatedWhileBlocked(QWidget& window);
 
+    // The theme that the desktop's settings service names (an X settings manager's
+    // Net/ThemeName); empty where there is none.
+    virtual QString ThemeName() const;
+
     // The least client width at which the title bar shows `title` whole, where the program draws
     // the title bars itself; 0 where the window manager draws them.
     virtual int ClientWidthShowingTitle(const QString& title) const;

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Accessibility.h"
+#include "Contrast.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -173,7 +174,7 @@ void TForm::SetFramePosition(int left, int top) {
 void TForm::SetColor(const QColor& color) {
     QWidget* client = centralWidget();
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Window, quiz::SurfaceColour(color));
     client->setPalette(palette);
     client->setAutoFillBackground(true);
 }

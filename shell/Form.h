@@ -44,6 +44,7 @@ public:
     void SetClientSize(int width, int height, bool fixed);
     void SetOuterSize(int width, int height);
     void SetFramePosition(int left, int top);
+    // The background colour of the design, or the high-contrast one when the desktop asks for it.
     void SetColor(const QColor& color);
 
     // Frame sizes of the design: a sizeable frame is 4 pixels a side and the caption 19 high.

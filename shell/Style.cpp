@@ -165,6 +165,24 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
         DrawFocusMark(option->rect, painter);
         return;
     }
+    if (element == PE_IndicatorRadioButton) {
+        // The base style's ring is a shade of the window colour, 2.1:1 on white; the same ring
+        // is drawn over it in the outline colour.
+        DrawWithApplicationPalette(option, [&](const QStyleOption* shared) {
+            QProxyStyle::drawPrimitive(element, shared, painter, widget);
+        });
+        const QRect& box = option->rect;
+        const qreal radius = (box.width() + (box.width() + 1) % 2) / 2.0 - 1;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(QPen(OutlineColour(CurrentLook())));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawEllipse(QPointF(box.center() + QPoint(1, 1)), radius, radius);
+        painter->restore();
+        return;
+    }
+    if (IsHighContrast() && DrawHighContrastFrame(element, option, painter))
+        return;
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element != PE_FrameGroupBox || !frame || !(frame->features & QStyleOptionFrame::Flat)) {
         DrawWithApplicationPalette(option, [&](const QStyleOption* shared) {
@@ -188,22 +206,48 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     const auto last = [](qreal device) { return std::floor(device + 1e-3) + 0.5; };
     const QRectF centres(QPointF(first(topLeft.x()), first(topLeft.y())),
                          QPointF(last(bottomRight.x()), last(bottomRight.y())));
+    const QColor line = IsHighContrast() ? OutlineColour(CurrentLook())
+                                         : option->palette.window().color().darker(140);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(option->palette.window().color().darker(140), 0));
+    painter->setPen(QPen(line, 0));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(toDevice.inverted().mapRect(centres));
     painter->restore();
 }
 
-void TStyle::DrawFocusMark(const QRect& rect, QPainter* painter) {
-    // Drawn whenever the control has the focus, not only after a key has moved it there: the
-    // first control of a window has it from the start. This mid blue stands out at least 3:1
-    // against every colour of the windows: black, white, the button face, aqua and navy.
+bool TStyle::DrawHighContrastFrame(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter) {
+    const bool button = element == PE_PanelButtonCommand;
+    const bool menu = element == PE_PanelMenu;
+    if (!button && !menu && element != PE_Frame && element != PE_FrameMenu)
+        return false;
+    // A pressed button's frame is twice as wide.
+    const int width = button && (option->state & (State_Sunken | State_On)) ? 2 : 1;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(QColor::fromRgba(FocusMarkColour), FocusMarkWidth, Qt::SolidLine,
-                         Qt::SquareCap, Qt::MiterJoin));
+    if (button)
+        painter->fillRect(option->rect, option->palette.button());
+    if (menu)
+        painter->fillRect(option->rect, option->palette.window());
+    painter->setPen(
+        QPen(OutlineColour(CurrentLook()), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setBrush(Qt::NoBrush);
+    const qreal inset = width / 2.0;
+    painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+    painter->restore();
+    return true;
+}
+
+void TStyle::DrawFocusMark(const QRect& rect, QPainter* painter) {
+    // Drawn whenever the control has the focus, not only after a key has moved it there: the
+    // first control of a window has it from the start. Its colour stands out at least 3:1
+    // against every background of the look: in the design's, white, the button face, aqua and
+    // navy.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(QPen(FocusColour(CurrentLook()), FocusMarkWidth, Qt::SolidLine, Qt::SquareCap,
+                         Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter->restore();
@@ -247,9 +291,11 @@ QPalette LightPalette() {
 }
 
 void InstallStyle() {
+    SetLook(LookFor(ReadDesktopTheme()));
     QApplication::setStyle(new TStyle);
     // Also replaces the theme's own palettes for menus, menu bars and other control classes.
-    QApplication::setPalette(LightPalette());
+    QApplication::setPalette(IsHighContrast() ? HighContrastPalette(CurrentLook())
+                                              : LightPalette());
 }
 
 } // namespace quiz

@@ -2,17 +2,22 @@
 
 #include <QProxyStyle>
 
+#include "Contrast.h"
+
 namespace quiz {
 
-// The platform's own style, with four changes. A flat group box is framed by a plain line, with
-// no raised or sunken edge. The focus mark is a solid frame that stands out on every background.
-// The standard icons it hands out are only decoded when something first draws them. Every menu
-// bar asks for its overflow button's icon when it is built, although the button shows only on a
-// bar too narrow for its menus; decoding those pictures at start-up would also load every
-// image-format plug-in to sniff them. And a control in the application's colours is drawn with
-// the application's palette itself, not with the copy of it that Qt gives each widget: the base
-// style names the pictures it caches (button faces, frames) after the palette they were drawn
-// with, and each new message dialog would otherwise add names that the cache keeps for good.
+// The platform's own style, with these changes. A flat group box is framed by a plain line, with
+// no raised or sunken edge. The focus mark is a solid frame that stands out on every background,
+// and a radio button's ring stands out 3:1 against its window. In high contrast, push buttons,
+// text boxes and menus are framed in the text colour: the base style draws their frames in
+// shades of the background, which on black are black too. The standard icons it hands out are
+// only decoded when something first draws them. Every menu bar asks for its overflow button's
+// icon when it is built, although the button shows only on a bar too narrow for its menus;
+// decoding those pictures at start-up would also load every image-format plug-in to sniff them.
+// And a control in the application's colours is drawn with the application's palette itself,
+// not with the copy of it that Qt gives each widget: the base style names the pictures it caches
+// (button faces, frames) after the palette they were drawn with, and each new message dialog
+// would otherwise add names that the cache keeps for good.
 class TStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -27,10 +32,17 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
 
-    // The focus mark: a frame two pixels wide just inside `rect`.
-    static constexpr QRgb FocusMarkColour = 0xff1f6fd0;
+    // The focus mark: a frame two pixels wide just inside `rect`, in the design's colour or the
+    // high-contrast one of this run.
+    static constexpr QRgb FocusMarkColour = DesignFocus;
     static constexpr int FocusMarkWidth = 2;
     static void DrawFocusMark(const QRect& rect, QPainter* painter);
+
+private:
+    // Draws a push button's face, a text box's frame, or a menu's panel or frame, for high
+    // contrast; false for any other element.
+    static bool DrawHighContrastFrame(PrimitiveElement element, const QStyleOption* option,
+                                      QPainter* painter);
 };
 
 // The light palette the windows are designed in: black window text, light grey window and button
@@ -39,7 +51,8 @@ public:
 // be unreadable on them.
 QPalette LightPalette();
 
-// Makes TStyle the application's style and LightPalette its palette.
+// Decides the look of this run from the desktop's theme, then makes TStyle the application's
+// style and LightPalette its palette, or the high-contrast palette that the desktop asks for.
 void InstallStyle();
 
 } // namespace quiz

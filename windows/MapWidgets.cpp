@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "Contrast.h"
 #include "MapChart.h"
 #include "ModalStack.h"
 
@@ -53,6 +54,12 @@ void InstallMapAccessibility() {
 
 } // namespace
 
+content::ChartColours ChartColoursOfLook() {
+    if (!quiz::IsHighContrast())
+        return content::DesignChartColours();
+    return content::HighContrastChartColours(quiz::HighContrastPalette(quiz::CurrentLook()));
+}
+
 TChartImage::TChartImage(QWidget* parent)
     : QWidget(parent) {
     InstallMapAccessibility();
@@ -60,7 +67,7 @@ TChartImage::TChartImage(QWidget* parent)
 
 void TChartImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    content::DrawPoliticalMap(painter, QRectF(rect()));
+    content::DrawPoliticalMap(painter, QRectF(rect()), colours_);
 }
 
 TRedDot::TRedDot(QWidget* parent)
@@ -78,8 +85,8 @@ void TRedDot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Drawn without antialiasing, like the shapes of the original platform: a 1-pixel pen on
     // an ellipse of size n - 1 covers exactly n pixels.
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(QColor(255, 0, 0));
+    painter.setPen(QPen(colours_.dotOutline, 1));
+    painter.setBrush(colours_.dot);
     const QRect circle = CircleBounds();
     painter.drawEllipse(circle.adjusted(0, 0, -1, -1));
 }

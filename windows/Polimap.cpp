@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "Contrast.h"
 #include "Cursors.h"
 #include "Fonts.h"
 #include "MapPlacement.h"
@@ -48,7 +49,7 @@ TForm3::TForm3(QWidget* parent)
     setFont(quiz::SystemFont());
     SetClientSize(540, 440, true);
     SetFramePosition(43, -4);
-    SetColor(QColor(0, 255, 255));
+    SetColor(QColor::fromRgba(quiz::DesignAqua));
 
     // The click zones over the chart take their rectangles from the engine's zone table, the
     // one that also tells which zone holds a point.

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Catalogue.h"
+#include "Contrast.h"
 #include "Fonts.h"
 #include "Navigation.h"
 #include "Pictures.h"
@@ -17,12 +18,16 @@ TForm2::TForm2(QWidget* parent)
     setFont(quiz::SystemFont());
     SetClientSize(426, 275, true);
     SetFramePosition(84, 10);
-    SetColor(QColor(0, 0, 128));
+    SetColor(QColor::fromRgba(quiz::DesignNavy));
 
+    const content::SmallMapColours colours =
+        quiz::IsHighContrast()
+            ? content::HighContrastSmallMapColours(quiz::HighContrastPalette(quiz::CurrentLook()))
+            : content::DesignSmallMapColours();
     int philosophy = 1;
     for (TPictureImage* map : SmallMaps()) {
-        map->SetDrawing([philosophy](QPainter& painter, const QRectF& box) {
-            content::DrawSmallMap(painter, box, philosophy);
+        map->SetDrawing([philosophy, colours](QPainter& painter, const QRectF& box) {
+            content::DrawSmallMap(painter, box, philosophy, colours);
         });
         ++philosophy;
     }

@@ -7,6 +7,7 @@
 
 #include "About.h"
 #include "Answers.h"
+#include "Contrast.h"
 #include "Cursors.h"
 #include "Fonts.h"
 #include "MessageDialog.h"
@@ -37,7 +38,7 @@ TForm1::TForm1(QWidget* parent)
     setFont(SystemFont());
     SetClientSize(635, 442, true);
     SetFramePosition(-2, -1);
-    SetColor(Qt::white);
+    SetColor(QColor::fromRgba(quiz::DesignWhite));
 
     const QString sansSerif = QStringLiteral("MS Sans Serif");
     lblSelf->setFont(PixelFont(sansSerif, 32));

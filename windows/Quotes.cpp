@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Catalogue.h"
+#include "Contrast.h"
 #include "Fonts.h"
 #include "Navigation.h"
 #include "ReadingWidgets.h"
@@ -17,12 +18,12 @@ TForm5::TForm5(QWidget* parent)
     setFont(quiz::SystemFont());
     SetOuterSize(605, 470);
     SetFramePosition(17, 3);
-    SetColor(QColor(0, 0, 128));
+    SetColor(QColor::fromRgba(quiz::DesignNavy));
 
     lblTopic->setFont(quiz::PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
     QPalette topic = lblTopic->palette();
-    topic.setColor(QPalette::Window, QColor(0, 0, 128));
-    topic.setColor(QPalette::WindowText, Qt::white);
+    topic.setColor(QPalette::Window, quiz::SurfaceColour(QColor::fromRgba(quiz::DesignNavy)));
+    topic.setColor(QPalette::WindowText, quiz::TextColour(QColor::fromRgba(quiz::DesignWhite)));
     lblTopic->setPalette(topic);
 
     SetFirstFocus(btnOK);

@@ -13,10 +13,30 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include "Contrast.h"
 #include "ModalStack.h"
+#include "Style.h"
+
+void TTextBox::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    quiz::TStyle::DrawFocusMark(viewport()->rect(), &painter);
+}
+
+void TTextBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void TTextBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
+}
 
 TReadingMemo::TReadingMemo(QWidget* parent)
-    : QPlainTextEdit(parent) {
+    : TTextBox(parent) {
     setCursorWidth(2); // a caret that is easy to find
 }
 
@@ -65,6 +85,25 @@ public:
 private:
     TPictureImage* picture() const { return static_cast<TPictureImage*>(widget()); }
 };
+
+// A grey picture in two colours of its own: black becomes `ink`, white `paper`, and each grey
+// between them the mix of the two in its proportion.
+QImage Recoloured(const QImage& grey, const QColor& ink, const QColor& paper) {
+    QRgb mix[256];
+    for (int level = 0; level < 256; ++level) {
+        const auto channel = [level](int from, int to) { return from + (to - from) * level / 255; };
+        mix[level] = qRgb(channel(ink.red(), paper.red()), channel(ink.green(), paper.green()),
+                          channel(ink.blue(), paper.blue()));
+    }
+    QImage picture(grey.size(), QImage::Format_RGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* in = grey.constScanLine(y);
+        auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x)
+            out[x] = mix[in[x]];
+    }
+    return picture;
+}
 
 QAccessibleInterface* PictureAccessibleFactory(const QString& className, QObject* object) {
     auto* picture = qobject_cast<TPictureImage*>(object);
@@ -150,9 +189,13 @@ void TPictureImage::DrawPicture(QPainter& painter) {
     const qreal ratio = devicePixelRatioF();
     const QSize target = (QSizeF(size()) * ratio).toSize();
     if (stretched_.isNull() || stretched_.size() != target) {
-        const QImage grey = bitmap_.convertToFormat(QImage::Format_Grayscale8);
+        const QImage grey = bitmap_.convertToFormat(QImage::Format_Grayscale8)
+                                .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // In high contrast a logo is drawn in the text colour on the window's background.
         stretched_ = QPixmap::fromImage(
-            grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            quiz::IsHighContrast()
+                ? Recoloured(grey, quiz::TextColour(Qt::black), quiz::SurfaceColour(Qt::white))
+                : grey);
         stretched_.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(QPointF(0, 0), stretched_);

@@ -14,9 +14,22 @@ class QPaintEvent;
 class QPainter;
 class QRectF;
 
+// A multi-line text box that shows the style's focus mark along its inner edges while it has the
+// focus, as the other controls do: the caret alone is easily missed.
+class TTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
 // The multi-line text box of the reading windows. Its copy operation (Edit, Copy, and Ctrl+C in
 // the box) puts the selected characters on the clipboard as plain text only.
-class TReadingMemo : public QPlainTextEdit {
+class TReadingMemo : public TTextBox {
     Q_OBJECT
 public:
     explicit TReadingMemo(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Address.h"
+#include "Contrast.h"
 #include "Cursors.h"
 #include "Fonts.h"
 #include "Navigation.h"
@@ -17,11 +18,11 @@ TForm6::TForm6(QWidget* parent)
     setFont(quiz::SystemFont());
     SetOuterSize(581, 387);
     SetFramePosition(39, 14);
-    SetColor(QColor(0, 255, 255));
+    SetColor(QColor::fromRgba(quiz::DesignAqua));
 
     Label1->setFont(quiz::PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
     QPalette text = Label1->palette();
-    text.setColor(QPalette::WindowText, Qt::black);
+    text.setColor(QPalette::WindowText, quiz::TextColour(QColor::fromRgba(quiz::DesignBlack)));
     Label1->setPalette(text);
 
     int organisation = 1;

@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
+#include "Contrast.h"
 #include "Desktop.h"
 #include "ModalStack.h"
 #include "Xcb.h"
@@ -112,6 +113,27 @@ public:
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()),
                             XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parentId);
         xcb_flush(connection_);
+    }
+
+    // The X settings manager's settings are a property of the window that owns the selection of
+    // screen 0 (X servers today have only one screen).
+    QString ThemeName() const override {
+        const xcb_atom_t selection = x11::Atom(connection_, "_XSETTINGS_S0");
+        const xcb_atom_t property = x11::Atom(connection_, "_XSETTINGS_SETTINGS");
+        const auto owner = x11::TakeReply(xcb_get_selection_owner_reply(
+            connection_, xcb_get_selection_owner(connection_, selection), nullptr));
+        if (!owner || owner->owner == XCB_WINDOW_NONE)
+            return {};
+        const auto reply = x11::TakeReply(
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, owner->owner, property,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
+                                   nullptr));
+        if (!reply || xcb_get_property_value_length(reply.get()) <= 0)
+            return {};
+        const QByteArray settings(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                                  xcb_get_property_value_length(reply.get()));
+        return XSettingsString(settings, "Net/ThemeName");
     }
 
 private:

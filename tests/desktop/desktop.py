@@ -218,8 +218,9 @@ class Desktop:
         if a11y:
             self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        if theme == "dark":
-            self.env.update(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark")
+        if theme:  # "dark", or the name of a GTK theme
+            self.env.update(QT_QPA_PLATFORMTHEME="gtk3",
+                            GTK_THEME="Adwaita:dark" if theme == "dark" else theme)
 
     def stop(self):
         family = processes()

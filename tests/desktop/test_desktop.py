@@ -162,7 +162,12 @@ def dark_pixels(path, area):
 
 
 class Theme(unittest.TestCase):
+    folder = os.environ.get("QUIZ_SCREENSHOTS") or tempfile.mkdtemp(prefix="quiz-theme-")
+    captured = {}
+
     def capture(self, theme, folder):
+        if theme in self.captured:
+            return self.captured[theme]
         with Desktop(theme=theme) as d:
             process, quiz = start(d)
             shot = lambda name, wid, area: d.screenshot(f"{folder}/{theme}-{name}.png", area(wid))
@@ -171,11 +176,11 @@ class Theme(unittest.TestCase):
             themap = d.opened(MAP, "Return")
             shots.update(map=shot("map", themap, d.frame), mapc=shot("mapc", themap, d.client))
             self.assertEqual(exit_status(d, process), 0)
+            self.captured[theme] = shots
             return shots
 
     def test_dark_theme_leaves_the_design_colours(self):
-        folder = os.environ.get("QUIZ_SCREENSHOTS") or tempfile.mkdtemp(prefix="quiz-theme-")
-        light, dark = self.capture("light", folder), self.capture("dark", folder)
+        light, dark = self.capture("light", self.folder), self.capture("dark", self.folder)
         # Title, statements of the left column, menu bar; the message beside its icon (which is
         # the desktop's own); the map's captions.
         for shot, area in [("quiz client", (0, 30, 635, 50)), ("quiz client", (0, 100, 305, 300)),
@@ -185,6 +190,25 @@ class Theme(unittest.TestCase):
                 want = dark_pixels(light[shot], area)
                 self.assertGreater(want, 200)
                 self.assertEqual(dark_pixels(dark[shot], area), want)
+
+    def test_high_contrast_inverse_is_light_on_black(self):
+        light = self.capture("light", self.folder)
+        inverse = self.capture("HighContrastInverse", self.folder)
+        # The quiz window's and the map's backgrounds beside their controls; their whole client
+        # areas below the menu bar, and the quiz window's title and the map's captions.
+        for shot, spot, design, whole, text in [
+                ("quiz client", (625, 450), "srgb(255,255,255)", (0, 19, 635, 442), (0, 19, 635, 50)),
+                ("mapc", (4, 100), "srgb(0,255,255)", (0, 19, 540, 440), (0, 19, 540, 70))]:
+            with self.subTest(shot=shot):
+                self.assertEqual(pixel(light[shot], spot), design)
+                self.assertEqual(pixel(inverse[shot], spot), "srgb(0,0,0)")
+                self.assertGreater(dark_pixels(inverse[shot], whole), 0.8 * whole[2] * whole[3])
+                self.assertGreater(text[2] * text[3] - dark_pixels(inverse[shot], text), 1000)
+
+
+def pixel(path, spot):
+    return subprocess.run(["convert", path, "-format", "%[pixel:p{{{},{}}}]".format(*spot), "info:"],
+                          capture_output=True, text=True, check=True).stdout
 
 
 class NoSessionBus(unittest.TestCase):

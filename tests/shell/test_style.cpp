@@ -2,10 +2,12 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QToolButton>
 
 #include "Application.h"
+#include "Contrast.h"
 #include "Fonts.h"
 #include "GuiTestSupport.h"
 #include "Style.h"
@@ -97,6 +99,28 @@ private slots:
         }
         QCOMPARE(recorder->keys.at(0), recorder->keys.at(1));
         QCOMPARE(recorder->keys.at(2), red.palette().cacheKey());
+    }
+
+    // An unchecked radio button's ring stands out 3:1 against the white window behind it, all
+    // the way round: from the centre out in each of eight directions it crosses a pixel that dark
+    // (on a diagonal, a pixel or its neighbour across, between which the ring may pass).
+    void radioRingStandsOut3To1() {
+        QWidget window;
+        window.setPalette(QPalette(Qt::black, Qt::white)); // white window, as the quiz's
+        auto* radio = new QRadioButton(&window);
+        radio->setGeometry(0, 0, 17, 17);
+        const QImage picture = radio->grab().toImage();
+        for (const QPoint step : {QPoint(1, 0), QPoint(1, 1), QPoint(0, 1), QPoint(-1, 1),
+                                  QPoint(-1, 0), QPoint(-1, -1), QPoint(0, -1), QPoint(1, -1)}) {
+            double strongest = 1;
+            for (QPoint at = picture.rect().center(); picture.rect().contains(at); at += step)
+                for (const QPoint pixel : {at, at + QPoint(step.x(), 0)})
+                    if (picture.valid(pixel))
+                        strongest = std::max(
+                            strongest, quiz::ContrastRatio(picture.pixelColor(pixel), Qt::white));
+            QVERIFY2(strongest >= 3,
+                     qPrintable(QStringLiteral("%1, %2").arg(step.x()).arg(step.y())));
+        }
     }
 
     // A flat group box has a single plain line round it, its top half a text line down.

@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers for the reading windows' tests: running a window modally while a test acts inside it,
-// and counting the paints a window receives.
+// counting the paints a window receives, and finding a control's focus mark.
 
 #include <QApplication>
 #include <QEvent>
@@ -9,10 +9,12 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 #include "Form.h"
 #include "GuiTestSupport.h"
+#include "Style.h"
 
 namespace testing {
 
@@ -59,6 +61,13 @@ private:
     QPointer<QWidget> window_;
     int count_ = 0;
 };
+
+// How many pixels of a control, as it draws itself now, are in the colour of the focus mark.
+inline qsizetype FocusMarkPixels(QWidget* control) {
+    const QImage look = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(look.constBits());
+    return std::count(pixels, pixels + look.width() * look.height(), quiz::TStyle::FocusMarkColour);
+}
 
 // Paints of the window and its children during one second in which nobody touches it, after
 // the paints of opening it have settled.

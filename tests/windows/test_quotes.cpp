@@ -13,6 +13,9 @@
 #include "ReadingTestSupport.h"
 #include "Texts.h"
 
+#include "Address.h"
+#include "History.h"
+#include "Profiles.h"
 #include "Quotes.h"
 
 using testing::child;
@@ -159,6 +162,33 @@ private slots:
         for (int t = 1; t <= content::TopicCount; ++t)
             QVERIFY2(metrics.horizontalAdvance(content::TopicCaption(t)) <= widths.at(1),
                      qPrintable(QString::number(t)));
+    }
+
+    // Every reading box of the program, this window's among them, shows the focus mark along
+    // its inner edges while it has the focus, and none once the focus has moved on to OK.
+    void readingBoxesMarkTheirFocus() {
+        quiz::TopicIndex = quiz::ProfileIndex = quiz::OrganisationIndex = 1;
+        const std::tuple<TForm*, const char*, const char*> boxes[] = {
+            {Form5, "memQuotes", "btnOK"},
+            {Form2, "memProfile", "Button1"},
+            {Form2, "memFamous", "Button1"},
+            {Form7, "memAddress", "btnOK"},
+            {Form4, "Memo1", "btnCloseHistory"}};
+        for (const auto& [form, name, ok] : boxes) {
+            auto* box = child<QPlainTextEdit>(form, name);
+            qsizetype focused = -1, left = -1;
+            WhileOpen(form, [&] {
+                box->setFocus();
+                if (QTest::qWaitFor([&] { return box->hasFocus(); }))
+                    focused = testing::FocusMarkPixels(box);
+                child<QWidget>(form, ok)->setFocus();
+                if (QTest::qWaitFor([&] { return !box->hasFocus(); }))
+                    left = testing::FocusMarkPixels(box);
+            });
+            const QSize inside = box->viewport()->size();
+            QVERIFY2(focused >= 2 * (inside.width() + inside.height()), name);
+            QCOMPARE(left, 0);
+        }
     }
 
     void cleanupTestCase() { DestroyWindows(); }

@@ -107,12 +107,6 @@ private slots:
     // Tab runs from OK through the logos in organisation order and back to OK; the control that
     // has the focus shows the focus mark, a frame two pixels wide, and the one it left does not.
     void logosAreKeyboardStopsWithAVisibleMark() {
-        const auto markPixels = [](QWidget* control) {
-            const QImage look = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto* pixels = reinterpret_cast<const QRgb*>(look.constBits());
-            return std::count(pixels, pixels + look.width() * look.height(),
-                              quiz::TStyle::FocusMarkColour);
-        };
         QStringList order, unmarked;
         WhileOpen(Form6, [&] {
             QWidget* left = Form6->focusWidget();
@@ -120,8 +114,8 @@ private slots:
                 testing::PressKey(Form6, Qt::Key_Tab);
                 QWidget* focus = Form6->focusWidget();
                 order << focus->objectName();
-                if (markPixels(focus) < 2 * (focus->width() + focus->height()) ||
-                    markPixels(left) != 0)
+                if (testing::FocusMarkPixels(focus) < 2 * (focus->width() + focus->height()) ||
+                    testing::FocusMarkPixels(left) != 0)
                     unmarked << focus->objectName();
                 left = focus;
             }

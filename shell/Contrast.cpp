@@ -1,0 +1,247 @@
+#include "Contrast.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "Desktop.h"
+#include "ModalStack.h"
+
+namespace quiz {
+
+namespace {
+
+Look currentLook = Look::Design;
+
+double Linear(int channel) {
+    const double value = channel / 255.0;
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+// The look a GTK theme name asks for, or nothing for a name that is no high-contrast theme.
+std::optional<Look> LookOfThemeName(const QString& name) {
+    // GTK_THEME may name a variant after a colon; GTK falls back to the theme itself for a
+    // variant it lacks, and the two high-contrast themes have no dark one.
+    const QString theme = name.section(u':', 0, 0).trimmed();
+    if (theme == QLatin1String("HighContrast"))
+        return Look::HighContrast;
+    if (theme == QLatin1String("HighContrastInverse"))
+        return Look::HighContrastInverse;
+    return std::nullopt;
+}
+
+// gtk-theme-name in the [Settings] group of one settings.ini, as GLib's key files read it.
+QString ThemeNameInSettings(const QString& text) {
+    QString group;
+    QString theme;
+    for (QString line : text.split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            group = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (group == QLatin1String("Settings") && equals > 0 &&
+            line.left(equals).trimmed() == QLatin1String("gtk-theme-name"))
+            theme = line.mid(equals + 1).trimmed();
+    }
+    return theme;
+}
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+double RelativeLuminance(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * Linear(rgb.red()) + 0.7152 * Linear(rgb.green()) + 0.0722 * Linear(rgb.blue());
+}
+
+double ContrastRatio(const QColor& first, const QColor& second) {
+    const double a = RelativeLuminance(first);
+    const double b = RelativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+Look LookFor(const DesktopTheme& theme) {
+    QString name = theme.gtkThemeVariable.trimmed();
+    if (name.isEmpty())
+        name = theme.xSettingsTheme.trimmed();
+    for (auto file = theme.settingsFiles.crbegin();
+         name.isEmpty() && file != theme.settingsFiles.crend(); ++file)
+        name = ThemeNameInSettings(*file);
+    if (name.isEmpty())
+        name = theme.iconTheme;
+    return LookOfThemeName(name).value_or(Look::Design);
+}
+
+DesktopTheme ReadDesktopTheme() {
+    DesktopTheme theme;
+    theme.gtkThemeVariable = qEnvironmentVariable("GTK_THEME");
+    theme.xSettingsTheme = Stack().CurrentDesktop().ThemeName();
+
+    // GTK reads the system-wide files first, the most important one last, then the user's.
+    QStringList systemFolders = qEnvironmentVariable("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"))
+                                    .split(u':', Qt::SkipEmptyParts);
+    std::reverse(systemFolders.begin(), systemFolders.end());
+    QString userFolder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (userFolder.isEmpty())
+        userFolder = QDir::homePath() + QStringLiteral("/.config");
+    for (const QString& folder : systemFolders + QStringList{userFolder}) {
+        const QString text = ReadText(folder + QStringLiteral("/gtk-3.0/settings.ini"));
+        if (!text.isEmpty())
+            theme.settingsFiles << text;
+    }
+
+    theme.iconTheme = QIcon::themeName();
+    return theme;
+}
+
+QString XSettingsString(const QByteArray& settings, const QByteArray& name) {
+    // A byte order, three unused bytes, a serial and the number of settings; then each setting:
+    // its type (0 integer, 1 string, 2 colour), an unused byte, the name's length (16 bits), the
+    // name padded to 4 bytes and a serial, then an integer, a length and a padded string, or a
+    // colour of four 16-bit channels.
+    const auto* data = reinterpret_cast<const uchar*>(settings.constData());
+    const qsizetype size = settings.size();
+    if (size < 12)
+        return {};
+    const bool bigEndian = data[0] == 1;
+    const auto card16 = [&](qsizetype at) {
+        return bigEndian ? qFromBigEndian<quint16>(data + at)
+                         : qFromLittleEndian<quint16>(data + at);
+    };
+    const auto card32 = [&](qsizetype at) {
+        return bigEndian ? qFromBigEndian<quint32>(data + at)
+                         : qFromLittleEndian<quint32>(data + at);
+    };
+    const auto padded = [](qsizetype length) { return (length + 3) / 4 * 4; };
+    qsizetype at = 12;
+    for (quint32 n = card32(8); n > 0; --n) {
+        if (at + 4 > size)
+            return {};
+        const uchar type = data[at];
+        const qsizetype nameLength = card16(at + 2);
+        const qsizetype nameAt = at + 4;
+        at = nameAt + padded(nameLength) + 4;
+        if (at > size)
+            return {};
+        const bool wanted =
+            QByteArray::fromRawData(settings.constData() + nameAt, nameLength) == name;
+        switch (type) {
+        case 0:
+            at += 4;
+            break;
+        case 1: {
+            if (at + 4 > size)
+                return {};
+            const qsizetype length = card32(at);
+            if (length > size - at - 4)
+                return {};
+            if (wanted)
+                return QString::fromUtf8(settings.constData() + at + 4, length);
+            at += 4 + padded(length);
+            break;
+        }
+        case 2:
+            at += 8;
+            break;
+        default:
+            return {};
+        }
+    }
+    return {};
+}
+
+Look CurrentLook() {
+    return currentLook;
+}
+
+void SetLook(Look look) {
+    currentLook = look;
+}
+
+QPalette HighContrastPalette(Look look) {
+    struct Colours {
+        QRgb background;
+        QRgb text;
+        QRgb disabledText;
+        QRgb highlight;
+        QRgb highlightedText;
+        QRgb link;
+    };
+    // Light on black and black on white. Disabled text is dimmer but still 7:1 and more; the
+    // selection is a strong colour of its own, with the background's colour on it.
+    static constexpr Colours Inverse{0xff000000, 0xffffffff, 0xffa6a6a6,
+                                     0xff1aebff, 0xff000000, 0xffffff00};
+    static constexpr Colours Normal{0xffffffff, 0xff000000, 0xff555555,
+                                    0xff00007f, 0xffffffff, 0xff00007f};
+    const Colours& colours = look == Look::HighContrastInverse ? Inverse : Normal;
+
+    QPalette palette;
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text =
+            QColor::fromRgba(group == QPalette::Disabled ? colours.disabledText : colours.text);
+        const QColor background = QColor::fromRgba(colours.background);
+        for (const QPalette::ColorRole role :
+             {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
+              QPalette::ToolTipBase})
+            palette.setColor(group, role, background);
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
+              QPalette::ToolTipText, QPalette::PlaceholderText})
+            palette.setColor(group, role, text);
+        // The bevels and shades that styles draw frames with are the text colour, so that
+        // frames stand out as well; Mid is the one muted shade, still 3:1 and more.
+        for (const QPalette::ColorRole role :
+             {QPalette::Light, QPalette::Midlight, QPalette::Dark, QPalette::Shadow})
+            palette.setColor(group, role, text);
+        palette.setColor(group, QPalette::Mid, QColor(0x76, 0x76, 0x76));
+        palette.setColor(group, QPalette::Highlight, QColor::fromRgba(colours.highlight));
+        palette.setColor(group, QPalette::HighlightedText,
+                         QColor::fromRgba(colours.highlightedText));
+        palette.setColor(group, QPalette::Link, QColor::fromRgba(colours.link));
+        palette.setColor(group, QPalette::LinkVisited, QColor::fromRgba(colours.link));
+    }
+    return palette;
+}
+
+QColor SurfaceColour(const QColor& design) {
+    if (!IsHighContrast())
+        return design;
+    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::Window);
+}
+
+QColor TextColour(const QColor& design) {
+    if (!IsHighContrast())
+        return design;
+    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::WindowText);
+}
+
+QColor FocusColour(Look look) {
+    if (look == Look::Design)
+        return QColor::fromRgba(DesignFocus);
+    return HighContrastPalette(look).color(QPalette::Active, QPalette::Highlight);
+}
+
+QColor OutlineColour(Look look) {
+    if (look == Look::Design)
+        return QColor(0x76, 0x76, 0x76);
+    return HighContrastPalette(look).color(QPalette::Active, QPalette::WindowText);
+}
+
+} // namespace quiz
