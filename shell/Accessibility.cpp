@@ -32,17 +32,6 @@ public:
     }
 };
 
-// A caption as it reads: "&&" stands for one ampersand, a single one marks the access letter.
-QString WithoutAccelerator(const QString& caption) {
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        plain += caption[i];
-    }
-    return plain;
-}
-
 // A push button, radio button or check box of one of the program's windows. Its press and toggle
 // act only while the button takes input, so that a screen reader cannot reach past a modal window
 // where the mouse and the keyboard cannot.
@@ -166,6 +155,16 @@ private:
 };
 
 } // namespace
+
+QString WithoutAccelerator(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
 
 bool TakesInput(const QWidget* control) {
     const QWidget* window = control->window();

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QAccessible>
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace quiz {
+
+// A caption as it reads: "&&" stands for one ampersand, a single one marks the access letter.
+QString WithoutAccelerator(const QString& caption);
 
 // Whether a control takes input now, as it takes clicks: its window is shown and no modal window
 // stands above it.

@@ -26,5 +26,6 @@ void TApplication::ShowException(const QString& message) {
         text += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
+    quiz::CopyOnCopyKeys(box);
     quiz::ExecDialog(box);
 }

@@ -210,6 +210,7 @@ void TForm3::Hmmmm1Click() {
                                    "current U.S. policy, instead of your own beliefs.  How does "
                                    "the country score?"),
                     QMessageBox::Ok);
+    quiz::CopyOnCopyKeys(box);
     quiz::ExecDialog(box);
 }
 

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -609,7 +610,7 @@ private slots:
     }
 
     void tryItYourself() {
-        QString title, text;
+        QString title, text, copied;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         bool parentless = false;
@@ -626,6 +627,8 @@ private slots:
                     icon = box->icon();
                     buttons = box->standardButtons();
                     parentless = box->parentWidget() == nullptr;
+                    QTest::keyClick(box->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+                    copied = QGuiApplication::clipboard()->text();
                     box->button(QMessageBox::Ok)->click();
                 },
                 Form3);
