@@ -331,6 +331,8 @@ private slots:
                      qPrintable(description));
             QVERIFY2(description.contains(QString::fromStdString(quiz::Philosophy)),
                      qPrintable(description));
+            // The window itself says the same, whichever control has the focus.
+            QCOMPARE(Description(Form3), description);
             QVERIFY2(Name(child<QLabel>(Form3, "lblPscore")).endsWith(QString::number(personal)),
                      qPrintable(Name(child<QLabel>(Form3, "lblPscore"))));
         }

@@ -642,6 +642,34 @@ private slots:
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(parentless);
+        QCOMPARE(copied, quiz::MessageAsText(title, text, {QStringLiteral("OK")}));
+    }
+
+    // Ctrl+C and Ctrl+Insert put the result on the clipboard as plain text: the program's name,
+    // then the words that screen readers hear from the window itself on every arrival, whichever
+    // button has the focus.
+    void copyTheResult() {
+        SetScores(20, 80);
+        quiz::Philosophy = "Right Conservative";
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QStringList copied;
+        QString described;
+        const MapRun run = ShowMap([&] {
+            Control<QPushButton>("cmdRestart")->setFocus();
+            for (Qt::Key key : {Qt::Key_C, Qt::Key_Insert}) {
+                clipboard->setText(QStringLiteral("before"));
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+                copied << clipboard->text() + (clipboard->mimeData()->hasHtml() ? "<html>" : "");
+            }
+            described =
+                QAccessible::queryAccessibleInterface(Form3)->text(QAccessible::Description);
+        });
+        QVERIFY(run.opened);
+        const QString result = QStringLiteral(
+            "Your philosophy is Right Conservative.\nThe red dot marks a personal self-government "
+            "score of 20 and an economic self-government score of 80.\n");
+        QCOMPARE(copied, QStringList(2, QStringLiteral("Quiz!\n") + result));
+        QCOMPARE(described, result.trimmed().replace(u'\n', u' '));
     }
 
     // Personal 100 and economic 0 land in that order in the real information dialog.
