@@ -128,8 +128,9 @@ TForm1::TForm1(QWidget* parent)
     lblYMNEconomic->setAccessibleName(tr("Answers to the economic issues: Yes, Maybe, No"));
     lblYMNEconomic->setAccessibleDescription(tr("Heads the three columns of answer buttons"));
     // The group boxes and radio buttons have no caption: screen readers name them after their
-    // question and answer, and read the statement as their description. A statement label reads
-    // as its text and tells what a click on it does.
+    // question and answer. The statement is the description of the group alone, which a screen
+    // reader says as the focus enters it: once per Tab, not again with the button. A statement
+    // label reads as its text and tells what a click on it does.
     QGroupBox* const groups[] = {grpQ1, grpQ2, grpQ3, grpQ4, grpQ5,
                                  grpQ6, grpQ7, grpQ8, grpQ9, grpQ10};
     const QString answerWords[] = {tr("Yes"), tr("Maybe"), tr("No")};
@@ -144,7 +145,6 @@ TForm1::TForm1(QWidget* parent)
         for (int a = 0; a < 3; ++a) {
             QRadioButton* button = answers[3 * (n - 1) + a].button;
             button->setAccessibleName(tr("Question %1: %2").arg(n).arg(answerWords[a]));
-            button->setAccessibleDescription(statement);
         }
     }
 }
