@@ -19,6 +19,8 @@ namespace {
 
 const char* const DialogProperty = "quizReadAsDialog";
 
+bool reportedActive = false; // as the activation observers were last told
+
 // A window of the program: a frame, or a dialog where the window asks for it. Decided when asked,
 // because a window may be queried while it is still being built.
 class FormAccessible : public QAccessibleWidget {
@@ -180,12 +182,30 @@ void GateMenus(QWidget* window) {
     new MenuGate(window);
 }
 
+bool AssistiveTechnologyActive() {
+    return QAccessible::isActive() || reportedActive;
+}
+
+AssistiveTechnologyWatch::AssistiveTechnologyWatch(std::function<void(bool)> changed)
+    : changed_(std::move(changed)) {
+    QAccessible::installActivationObserver(this);
+}
+
+AssistiveTechnologyWatch::~AssistiveTechnologyWatch() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void AssistiveTechnologyWatch::accessibilityActiveChanged(bool active) {
+    changed_(active);
+}
+
 void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(AccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);
+    static AssistiveTechnologyWatch record([](bool active) { reportedActive = active; });
 }
 
 } // namespace quiz

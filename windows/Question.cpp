@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "About.h"
+#include "Accessibility.h"
 #include "Answers.h"
 #include "Cursors.h"
 #include "Fonts.h"
@@ -165,7 +166,13 @@ void TForm1::FormPaint() {
 }
 
 void TForm1::ShowSplash() {
-    AboutBox->Timer1->SetInterval(4000);
+    // A screen reader takes longer than the timer to read the box out: while one listens, the
+    // splash waits for the user, also when it starts to listen with the splash already up.
+    const AssistiveTechnologyWatch listening([](bool active) {
+        if (active)
+            AboutBox->Timer1->SetInterval(0);
+    });
+    AboutBox->Timer1->SetInterval(AssistiveTechnologyActive() ? 0 : 4000);
     AboutBox->ShowModal();
     AboutBox->Timer1->SetInterval(0);
 }

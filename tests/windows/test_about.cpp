@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -85,6 +87,33 @@ private slots:
         Form1->centralWidget()->repaint();
         QTest::qWait(300);
         QCOMPARE(shows.count, 1);
+    }
+
+    // While an assistive technology listens, the splash waits for the user: nothing arms its
+    // timer when one listens as it opens, and one that starts to listen with the splash up stops
+    // it.
+    void splashWaitsWhileAScreenReaderListens_data() {
+        QTest::addColumn<bool>("listeningAtOpen");
+        QTest::newRow("listening as it opens") << true;
+        QTest::newRow("starts listening while it is up") << false;
+    }
+    void splashWaitsWhileAScreenReaderListens() {
+        QFETCH(bool, listeningAtOpen);
+        QAccessible::setActive(listeningAtOpen);
+        SplashShown = false;
+        bool armedAtOpen = true, armedOnceListening = true;
+        testing::ModalAction seen([&](QWidget* modal) {
+            armedAtOpen = modal == AboutBox && AboutBox->Timer1->IsRunning();
+            QAccessible::setActive(true);
+            armedOnceListening = AboutBox->Timer1->IsRunning();
+            QTest::mouseClick(child<QPushButton>(modal, "OKButton"), Qt::LeftButton);
+        });
+        Form1->centralWidget()->repaint();
+        QTRY_VERIFY_WITH_TIMEOUT(seen.Done() && !AboutBox->isVisible(), 8000);
+        QAccessible::setActive(false);
+        QCOMPARE(armedAtOpen, !listeningAtOpen);
+        QVERIFY(!armedOnceListening);
+        QCOMPARE(AboutBox->Timer1->Interval(), 0);
     }
 
     void okAndEnterCloseAtOnceAndTheTimerStaysQuiet() {
