@@ -189,9 +189,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == Client && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Stray();
+    if (watched == Client && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonRelease)) {
+        // A click on the background is a press and a release there, neither over a control.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool background = !Client->childAt(mouse->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress && background)
+            backgroundClick_.Press(mouse);
+        else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+                 backgroundClick_.Release(mouse, Client->rect()) && background)
+            Stray();
+    }
     return TForm::eventFilter(watched, event);
 }
 
