@@ -160,9 +160,18 @@ private slots:
         QVERIFY(!Form4->isVisible());
         QVERIFY(memo->toPlainText().endsWith(" Noted."));
 
-        testing::ModalAction look([](QWidget* modal) { modal->close(); });
+        // Copied as plain text only, as from the other reading boxes.
+        bool rich = true;
+        testing::ModalAction look([&](QWidget* modal) {
+            memo->selectAll();
+            memo->copy();
+            rich = QGuiApplication::clipboard()->mimeData()->hasHtml();
+            modal->close();
+        });
         Form4->ShowModal();
         QVERIFY(memo->toPlainText().endsWith(" Noted."));
+        QCOMPARE(QGuiApplication::clipboard()->text(), memo->toPlainText());
+        QVERIFY(!rich);
     }
 
     void cleanupTestCase() { DestroyWindows(); }
