@@ -24,6 +24,16 @@ std::string ScoringExplanation(int personal, int economic) {
     return text;
 }
 
+std::vector<std::string> ResultInWords(int personal, int economic, std::string_view philosophy) {
+    std::vector<std::string> words;
+    if (!philosophy.empty())
+        words.push_back("Your philosophy is " + std::string(philosophy) + ".");
+    words.push_back("The red dot marks a personal self-government score of " +
+                    std::to_string(personal) + " and an economic self-government score of " +
+                    std::to_string(economic) + ".");
+    return words;
+}
+
 long long RoundHalfEven(long long numerator, long long denominator) {
     assert(denominator > 0);
     long long quotient = numerator / denominator;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quiz {
 
@@ -42,6 +43,10 @@ inline constexpr std::array<HotZone, 5> HotZones{{
 std::string PersonalScoreCaption(int personal);
 std::string EconomicScoreCaption(int economic);
 std::string ScoringExplanation(int personal, int economic);
+
+// The result in words, one sentence each: the philosophy (none before the first calculation) and
+// where the red dot stands. Screen readers hear them on the map, and the map copies them.
+std::vector<std::string> ResultInWords(int personal, int economic, std::string_view philosophy);
 
 DotBox DotBounds(int personal, int economic);
 

@@ -30,6 +30,7 @@ test_packages=(
     openbox weston qt6-wayland xdotool wmctrl imagemagick python3-pyatspi at-spi2-core orca
     dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
     xfwm4 sway wtype grim  # a second window manager; sway with a keyboard and screenshots
+    xclip                  # the clipboard read back from the X server
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils  # monitors (xrandr), xrdb
     # the package check: validators, lintian, hardening-check, and the manual page read back
     desktop-file-utils appstream lintian devscripts man-db

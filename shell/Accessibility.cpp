@@ -19,6 +19,8 @@ namespace {
 
 const char* const DialogProperty = "quizReadAsDialog";
 
+bool reportedActive = false; // as the activation observers were last told
+
 // A window of the program: a frame, or a dialog where the window asks for it. Decided when asked,
 // because a window may be queried while it is still being built.
 class FormAccessible : public QAccessibleWidget {
@@ -31,17 +33,6 @@ public:
                                                            : QAccessible::Window;
     }
 };
-
-// A caption as it reads: "&&" stands for one ampersand, a single one marks the access letter.
-QString WithoutAccelerator(const QString& caption) {
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        plain += caption[i];
-    }
-    return plain;
-}
 
 // A push button, radio button or check box of one of the program's windows. Its press and toggle
 // act only while the button takes input, so that a screen reader cannot reach past a modal window
@@ -149,6 +140,16 @@ private:
 
 } // namespace
 
+QString WithoutAccelerator(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 void ReadAsDialog(QWidget* window) {
     window->setProperty(DialogProperty, true);
 }
@@ -157,12 +158,30 @@ void GateMenus(QWidget* window) {
     new MenuGate(window);
 }
 
+bool AssistiveTechnologyActive() {
+    return QAccessible::isActive() || reportedActive;
+}
+
+AssistiveTechnologyWatch::AssistiveTechnologyWatch(std::function<void(bool)> changed)
+    : changed_(std::move(changed)) {
+    QAccessible::installActivationObserver(this);
+}
+
+AssistiveTechnologyWatch::~AssistiveTechnologyWatch() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void AssistiveTechnologyWatch::accessibilityActiveChanged(bool active) {
+    changed_(active);
+}
+
 void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(AccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);
+    static AssistiveTechnologyWatch record([](bool active) { reportedActive = active; });
 }
 
 } // namespace quiz

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "MessageDialog.h"
 #include "ModalStack.h"
 
 #include <exception>
@@ -26,5 +27,6 @@ void TApplication::ShowException(const QString& message) {
         text += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
+    quiz::CopyOnCopyKeys(box);
     quiz::Stack().Run(box, quiz::Placing::ByToolkit);
 }

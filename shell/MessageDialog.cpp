@@ -1,8 +1,10 @@
 #include "MessageDialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 
+#include "Accessibility.h"
 #include "Desktop.h"
 #include "Fonts.h"
 #include "MessageLayout.h"
@@ -30,7 +33,51 @@ std::vector<ShownMessage>& AnsweredMessages() {
     return messages;
 }
 
+// Qt's own message box copies itself only on Windows; on other systems Ctrl+C does nothing there.
+class MessageBoxCopy : public QObject {
+public:
+    explicit MessageBoxCopy(QMessageBox& box)
+        : QObject(&box)
+        , box_(box) {
+        box.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return false;
+        QList<QAbstractButton*> buttons = box_.buttons();
+        std::sort(buttons.begin(), buttons.end(), [](const QWidget* a, const QWidget* b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        QStringList captions;
+        for (const QAbstractButton* button : buttons)
+            captions << button->text();
+        QGuiApplication::clipboard()->setText(
+            MessageAsText(box_.windowTitle(), box_.text(), captions));
+        return true;
+    }
+
+private:
+    QMessageBox& box_;
+};
+
 } // namespace
+
+QString MessageAsText(const QString& title, const QString& text, const QStringList& buttons) {
+    const QString rule = QStringLiteral("---------------------------\n");
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList captions;
+    for (const QString& caption : buttons)
+        captions << WithoutAccelerator(caption);
+    return rule + title + u'\n' + rule + shown + u'\n' + rule +
+           captions.join(QStringLiteral("   ")) + u'\n' + rule;
+}
+
+void CopyOnCopyKeys(QMessageBox& box) {
+    new MessageBoxCopy(box);
+}
 
 void QueueMessageAnswers(std::initializer_list<TModalResult> answers) {
     QueuedAnswers().insert(QueuedAnswers().end(), answers);
@@ -160,6 +207,14 @@ void TMessageForm::reject() {
 }
 
 void TMessageForm::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QStringList captions;
+        for (const QPushButton* button : findChildren<QPushButton*>())
+            captions << button->text();
+        QGuiApplication::clipboard()->setText(MessageAsText(
+            windowTitle(), findChild<QLabel*>(QStringLiteral("Message"))->text(), captions));
+        return;
+    }
     // Esc presses the cancel button (OK or No); the close box alone answers 2.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         if (cancelButton_)

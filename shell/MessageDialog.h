@@ -10,6 +10,7 @@
 #include "ModalResult.h"
 
 class QLabel;
+class QMessageBox;
 class QPushButton;
 
 namespace quiz {
@@ -24,6 +25,15 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
 // it (Yes 6, No 7, OK 1), or 2 when the dialog was closed by its close box. A CR LF pair in the
 // text is one line break.
 TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons);
+
+// A message as plain text, the way message boxes copy themselves: the title, the text, and the
+// button captions without their access marks and three blanks apart, each block between lines
+// of dashes, every line ending in a line feed. A CR LF pair in the text is one line break.
+QString MessageAsText(const QString& title, const QString& text, const QStringList& buttons);
+
+// Ctrl+C and Ctrl+Insert in `box` put it on the clipboard as MessageAsText, as they do in the
+// program's own message dialog.
+void CopyOnCopyKeys(QMessageBox& box);
 
 // For tests: answers that the next calls return at once instead of showing a dialog, and a
 // record of what those calls would have shown.

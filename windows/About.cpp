@@ -27,6 +27,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProductName->setText(texts.productName);
     Version->setText(texts.version);
     Label2->setText(texts.label2);
+    // Screen readers skip a dialog's labels of fewer than three words, which a bare address is.
+    Label2->setAccessibleName(tr("Web address: %1").arg(texts.label2));
     Copyright->setText(texts.copyright);
     Comments->setText(texts.comments);
     Label1->setText(texts.label1);

@@ -1,5 +1,6 @@
 #include "Address.h"
 
+#include "Accessibility.h"
 #include "Catalogue.h"
 #include "Fonts.h"
 #include "Navigation.h"
@@ -11,6 +12,8 @@ TForm7* Form7 = nullptr;
 TForm7::TForm7(QWidget* parent)
     : TForm(parent) {
     setupUi(this);
+    // Announced by its name as a dialog, not as a further frame beside the resources dialog.
+    quiz::ReadAsDialog(this);
     setFont(quiz::SystemFont());
     SetOuterSize(423, 321);
     SetFramePosition(120, 98);

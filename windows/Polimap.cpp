@@ -1,6 +1,9 @@
 #include "Polimap.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "Contrast.h"
 #include "Cursors.h"
@@ -30,14 +33,17 @@ void SetCaption(QLabel* label, const QString& text) {
     label->setAccessibleName(text);
 }
 
-QString ChartDescription(int personal, int economic, const std::string& philosophy) {
-    QString text = QStringLiteral("The red dot marks a personal self-government score of %1 and "
-                                  "an economic self-government score of %2.")
-                       .arg(personal)
-                       .arg(economic);
-    if (!philosophy.empty())
-        text += QStringLiteral(" Your philosophy is %1.").arg(QString::fromStdString(philosophy));
-    return text;
+// The result in words, sentence by sentence, for the scores and philosophy that stand now.
+QStringList ResultSentences() {
+    QStringList sentences;
+    for (const std::string& sentence :
+         quiz::ResultInWords(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy))
+        sentences << QString::fromStdString(sentence);
+    return sentences;
+}
+
+QString SpokenResult() {
+    return ResultSentences().join(u' ');
 }
 
 } // namespace
@@ -45,7 +51,6 @@ QString ChartDescription(int personal, int economic, const std::string& philosop
 TForm3::TForm3(QWidget* parent)
     : TForm(parent) {
     setupUi(this);
-    profileHint_ = cmdProfile->accessibleDescription();
     setFont(quiz::SystemFont());
     SetClientSize(540, 440, true);
     SetFramePosition(43, -4);
@@ -65,6 +70,9 @@ TForm3::TForm3(QWidget* parent)
     connect(imgHotBedAuth, &THotZoneImage::Click, this, &TForm3::imgHotBedAuthClick);
     connect(cmdProfile, &QPushButton::clicked, this, &TForm3::cmdProfileClick);
     connect(cmdRestart, &QPushButton::clicked, this, &TForm3::cmdRestartClick);
+    // The map has no Edit menu: Copy is a key of the window.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &TForm3::CopyResult);
 
     const std::pair<QAction*, void (TForm3::*)()> menuItems[] = {
         {mnuFileRestart, &TForm3::mnuFileRestartClick},
@@ -102,11 +110,9 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::showEvent(QShowEvent* event) {
-    // "Your Profile" has the focus when the map opens, and screen readers say its description
-    // with it: the user hears the result on arrival without looking for it.
-    cmdProfile->setAccessibleDescription(
-        ChartDescription(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy) + u' ' +
-        profileHint_);
+    // Screen readers say a window's description as it opens: the user hears the result on every
+    // arrival, whichever button has the focus.
+    DescribeResult();
     TForm::showEvent(event);
 }
 
@@ -118,10 +124,21 @@ void TForm3::FormPaint() {
     const quiz::DotBox dot = quiz::DotBounds(quiz::PersonalScore, quiz::EconomicScore);
     if (shpRedDot->pos() != QPoint(dot.left, dot.top))
         shpRedDot->move(dot.left, dot.top);
-    const QString description =
-        ChartDescription(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy);
-    if (imgMap->accessibleDescription() != description)
-        imgMap->setAccessibleDescription(description);
+    DescribeResult();
+}
+
+void TForm3::DescribeResult() {
+    const QString description = SpokenResult();
+    for (QWidget* described : {static_cast<QWidget*>(this), static_cast<QWidget*>(imgMap)}) {
+        if (described->accessibleDescription() != description)
+            described->setAccessibleDescription(description);
+    }
+}
+
+void TForm3::CopyResult() {
+    // The program's name on the first line, then the result as screen readers hear it.
+    QGuiApplication::clipboard()->setText(QGuiApplication::applicationName() + u'\n' +
+                                          ResultSentences().join(u'\n') + u'\n');
 }
 
 void TForm3::ShowProfile(int philosophy) {
@@ -212,6 +229,7 @@ void TForm3::Hmmmm1Click() {
                                    "current U.S. policy, instead of your own beliefs.  How does "
                                    "the country score?"),
                     QMessageBox::Ok);
+    quiz::CopyOnCopyKeys(box);
     quiz::Stack().Run(box, quiz::Placing::ByToolkit);
 }
 

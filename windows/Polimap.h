@@ -49,6 +49,8 @@ public:
     void mnuFileRestartClick();
     // Asks the quiz window to end the program, then closes the map.
     void mnuFileExitClick();
+    // Ctrl+C: puts the result in words on the clipboard, as plain text.
+    void CopyResult();
 
 protected:
     void FormCreate() override;
@@ -58,8 +60,8 @@ protected:
 private:
     void ShowProfile(int philosophy);
     void ShowQuotes(int topic);
-
-    QString profileHint_; // what "Your Profile" does, said after the result
+    // The window and its chart describe the result in words to screen readers.
+    void DescribeResult();
 };
 
 extern TForm3* Form3;

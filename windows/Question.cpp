@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "About.h"
+#include "Accessibility.h"
 #include "Answers.h"
 #include "Contrast.h"
 #include "Cursors.h"
@@ -129,8 +130,9 @@ TForm1::TForm1(QWidget* parent)
     lblYMNEconomic->setAccessibleName(tr("Answers to the economic issues: Yes, Maybe, No"));
     lblYMNEconomic->setAccessibleDescription(tr("Heads the three columns of answer buttons"));
     // The group boxes and radio buttons have no caption: screen readers name them after their
-    // question and answer, and read the statement as their description. A statement label reads
-    // as its text and tells what a click on it does.
+    // question and answer. The statement is the description of the group alone, which a screen
+    // reader says as the focus enters it: once per Tab, not again with the button. A statement
+    // label reads as its text and tells what a click on it does.
     QGroupBox* const groups[] = {grpQ1, grpQ2, grpQ3, grpQ4, grpQ5,
                                  grpQ6, grpQ7, grpQ8, grpQ9, grpQ10};
     const QString answerWords[] = {tr("Yes"), tr("Maybe"), tr("No")};
@@ -145,7 +147,6 @@ TForm1::TForm1(QWidget* parent)
         for (int a = 0; a < 3; ++a) {
             QRadioButton* button = answers[3 * (n - 1) + a].button;
             button->setAccessibleName(tr("Question %1: %2").arg(n).arg(answerWords[a]));
-            button->setAccessibleDescription(statement);
         }
     }
 }
@@ -166,7 +167,13 @@ void TForm1::FormPaint() {
 }
 
 void TForm1::ShowSplash() {
-    AboutBox->Timer1->SetInterval(4000);
+    // A screen reader takes longer than the timer to read the box out: while one listens, the
+    // splash waits for the user, also when it starts to listen with the splash already up.
+    const AssistiveTechnologyWatch listening([](bool active) {
+        if (active)
+            AboutBox->Timer1->SetInterval(0);
+    });
+    AboutBox->Timer1->SetInterval(AssistiveTechnologyActive() ? 0 : 4000);
     AboutBox->ShowModal();
     AboutBox->Timer1->SetInterval(0);
 }
@@ -183,9 +190,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == Client && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Stray();
+    if (watched == Client && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonRelease)) {
+        // A click on the background is a press and a release there, neither over a control.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool background = !Client->childAt(mouse->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress && background)
+            backgroundClick_.Press(mouse);
+        else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+                 backgroundClick_.Release(mouse, Client->rect()) && background)
+            Stray();
+    }
     return TForm::eventFilter(watched, event);
 }
 

@@ -90,6 +90,8 @@ private:
     void btnQ10NClick();
 
     QRadioButton* MaybeButton(int question) const;
+
+    ClickTracker backgroundClick_;
 };
 
 extern TForm1* Form1;

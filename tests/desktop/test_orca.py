@@ -10,27 +10,36 @@ import os
 import sys
 import unittest
 
-from desktop import MAIN, Desktop
+from desktop import MAIN, Desktop, wait_until
 
 QUIZ = os.path.abspath(sys.argv.pop(1))
 QUOTATION = ["Where is it written in the Constitution", "that you may take children from",
              "compel them to fight the battles", "-Benjamin Franklin, 1755"]
+RESULT = ("Your philosophy is Centrist. The red dot marks a personal self-government score of 50 "
+          "and an economic self-government score of 50.")
+COPIED = "Quiz!\n" + RESULT.replace(". ", ".\n") + "\n"
+STATEMENT = "Military service should be voluntary, never compulsory"
 
-# The walk: the keys of each step, what Orca must say in answer, and what it must not say yet.
+
+class Once(str):
+    """A phrase that must be said exactly once in its step."""
+
+
+# The walk: the keys of each step, what Orca must say in answer, what it must not say yet, and
+# what must then be on the X clipboard.
 WALK = [
-    # The splash is read whole, and closes by itself.
-    ((), ["About dialog QUIZ Version 6.1", "used by kind permission of the Heralds of Orrisvane",
-          "OK push button"], []),
-    ((), [f"{MAIN} frame", "Show Results push button"], []),
-    # Up and Down move along the row of answers.
-    (("Tab", "Up"), ["Question 1: Yes", "selected radio button"], []),
-    (("Down",), ["Question 1: Maybe"], []),
+    # The splash is read whole, web address included, and waits for the user.
+    ((), ["About dialog QUIZ Version 6.1", "Web address: http://www.example.com/~aquill/quiz.html",
+          "used by kind permission of the Heralds of Orrisvane", "OK push button"], []),
+    (("Return",), [f"{MAIN} frame", "Show Results push button"], []),
+    # Up and Down move along the row of answers; the statement is said once per Tab.
+    (("Tab", "Up"), [Once(STATEMENT), "Question 1: Yes", "selected radio button"], []),
+    (("Down",), ["Question 1: Maybe"], [STATEMENT]),
     (("shift+Tab", "Return"), ["Information dialog According to your answers, your political "
                                "philosophy is Centrist."], []),
-    # The map says the result on arrival.
-    (("Return",), ["The Political Map frame", "Your Profile push button", "personal "
-                   "self-government score of 50 and an economic self-government score of 50. "
-                   "Your philosophy is Centrist."], []),
+    # The map says the result on arrival, and copies it.
+    (("Return",), ["The Political Map frame", RESULT, "Your Profile push button"], []),
+    (("ctrl+c",), [], [], COPIED),
     # A quotation read line by line, then all of it after Ctrl+A.
     (("alt", "q", "c"), ["Topical Quotes dialog Topic: Military service should be voluntary, "
                          "never compulsory."], []),
@@ -40,16 +49,29 @@ WALK = [
     (("shift+Up",), [QUOTATION[1], "selected"], []),
     (("ctrl+a", "KP_Add"), ["entire document selected", *QUOTATION], []),
     (("shift+Tab", "Return"), ["The Political Map frame"], []),
-    # An organisation opened from the resources by keys.
+    # An organisation opened from the resources by keys, announced by its name as a dialog.
     (("alt", "i", "r"), ["Resources dialog Here are some of the many organizations devoted to "
                          "self-government.", "OK push button"], []),
     (("Tab",), ["Heralds of Orrisvane logo push button"], []),
-    (("Tab", "space"), ["LANTERN VESSIMAR frame", "Organization details read only text"], []),
+    (("Tab", "space"), ["LANTERN VESSIMAR dialog", "Organization details read only text"],
+     ["LANTERN VESSIMAR frame", "unfocused"]),
     (("Down",), ["418 Lamplighter Row"], []),
     (("Tab", "Return"), ["Resources dialog", "Lantern Vessimar logo push button"], []),
     (("Escape",), ["The Political Map frame"], []),
+    # Back on the map from About with the focus on Restart: the result is said again, and so is
+    # the web address in the About box.
+    (("Tab",), ["Restart push button"], []),
+    (("alt", "h", "a"), ["About dialog", "Web address: http://www.example.com/~aquill/quiz.html"],
+     []),
+    (("Return",), ["The Political Map frame", RESULT, "Restart push button"], []),
+    # Restart answered Yes: the second visit to the map says the result again, on whichever
+    # button the desktop leaves the focus.
+    (("Return",), ["Confirm dialog Keep your old answers?", "Yes push button"], []),
+    (("y",), [f"{MAIN} frame", "Show Results push button"], []),
+    (("Return",), ["Information dialog"], []),
+    (("Return",), ["The Political Map frame", RESULT, "push button"], []),
     # Restart's question, answered No by Esc.
-    (("Tab", "Return"), ["Confirm dialog Keep your old answers?"], []),
+    (("alt", "f", "r"), ["Confirm dialog Keep your old answers?"], []),
     (("Escape",), [f"{MAIN} frame", "Show Results push button"], []),
 ]
 
@@ -60,13 +82,19 @@ class OrcaWalk(unittest.TestCase):
             orca = d.orca()
             process = d.quiz(QUIZ)
             transcript, faults = [], []
-            for keys, heard, unheard in WALK:
+            for keys, heard, unheard, *copied in WALK:
                 if keys:
                     d.run("xdotool", "key", "--delay", "600", *keys)
                 said = orca.hear(*heard, timeout=15)
                 transcript.append(f"{' '.join(keys) or '(wait)'}: {said}")
                 faults += [f"{keys}: not said: {p!r}" for p in heard if p not in said]
+                faults += [f"{keys}: said {said.count(p)} times: {p!r}" for p in heard
+                           if isinstance(p, Once) and said.count(p) > 1]
                 faults += [f"{keys}: said too early: {p!r}" for p in unheard if p in said]
+                for text in copied:  # read back from the X server, as another program would
+                    clipboard = lambda: d.run("xclip", "-o", "-selection", "clipboard")
+                    if not wait_until(lambda: clipboard() == text, timeout=5):
+                        faults.append(f"{keys}: clipboard holds {clipboard()!r}")
             # Orca leaves first: a program that ended while Orca was still asking it things left
             # a D-Bus message unfreed inside libdbus (2 of 5 runs under the sanitizers).
             orca.process.terminate()

@@ -1,7 +1,10 @@
+#include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
+#include "Application.h"
 #include "GuiTestSupport.h"
 #include "MessageDialog.h"
 
@@ -167,6 +170,60 @@ private slots:
         QVERIFY(qAbs(centre.x() - screenCentre.x()) <= 1);
         QVERIFY(qAbs(centre.y() - screenCentre.y()) <= 1);
         QVERIFY(centre != callerCentre);
+    }
+
+    // Ctrl+C and Ctrl+Insert copy a message as plain text, as message boxes do, the error box
+    // (Qt's own message box) as well; the names screen readers give the buttons are the captions
+    // without their access marks, as in the copy.
+    void copiesItselfAsText_data() {
+        QTest::addColumn<int>("kind"); // -1: the error box
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QStringList>("buttonNames");
+        const QString rule = QStringLiteral("---------------------------\n");
+        QTest::newRow("information, Ctrl+C")
+            << int(MessageKind::Information) << int(Qt::Key_C)
+            << QStringLiteral("first\r\n\r\nsecond")
+            << rule + "Information\n" + rule + "first\n\nsecond\n" + rule + "OK\n" + rule
+            << QStringList{"OK"};
+        QTest::newRow("confirmation, Ctrl+Insert")
+            << int(MessageKind::Confirmation) << int(Qt::Key_Insert)
+            << QStringLiteral("Keep your old answers?")
+            << rule + "Confirm\n" + rule + "Keep your old answers?\n" + rule + "Yes   No\n" + rule
+            << QStringList{"Yes", "No"};
+        QTest::newRow("error box, Ctrl+C")
+            << -1 << int(Qt::Key_C) << QStringLiteral("Not enough timers available")
+            << rule + QApplication::applicationName() + "\n" + rule +
+                   "Not enough timers available.\n" + rule + "OK\n" + rule
+            << QStringList{"OK"};
+    }
+    void copiesItselfAsText() {
+        QFETCH(int, kind);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QString, copied);
+        QFETCH(QStringList, buttonNames);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        QString onClipboard;
+        QStringList names;
+        ModalAction act([&](QWidget* dialog) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key(key), Qt::ControlModifier);
+            onClipboard = clipboard->text();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+            dialog->close();
+        });
+        if (kind < 0)
+            TApplication::ShowException(text);
+        else
+            RunMessageDialog(
+                text, MessageKind(kind),
+                kind == int(MessageKind::Information) ? MessageButtons(MessageButton::OK) : YesNo);
+        QVERIFY(act.Done());
+        QCOMPARE(onClipboard, copied);
+        QCOMPARE(names, buttonNames);
     }
 
     void cannedAnswersSkipTheDialog() {

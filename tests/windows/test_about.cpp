@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -87,6 +89,32 @@ private slots:
         QCOMPARE(shows.count, 1);
     }
 
+    // While an assistive technology listens, the splash waits for the user: nothing arms its
+    // timer when one listens as it opens, and one that starts to listen with the splash up stops
+    // it.
+    void splashWaitsWhileAScreenReaderListens_data() {
+        QTest::addColumn<bool>("listeningAtOpen");
+        QTest::newRow("listening as it opens") << true;
+        QTest::newRow("starts listening while it is up") << false;
+    }
+    void splashWaitsWhileAScreenReaderListens() {
+        QFETCH(bool, listeningAtOpen);
+        QAccessible::setActive(listeningAtOpen);
+        SplashShown = false;
+        bool armedAtOpen = true, armedOnceListening = true;
+        testing::ModalAction seen([&](QWidget* modal) {
+            armedAtOpen = modal == AboutBox && AboutBox->Timer1->IsRunning();
+            QAccessible::setActive(true);
+            armedOnceListening = AboutBox->Timer1->IsRunning();
+            QTest::mouseClick(child<QPushButton>(modal, "OKButton"), Qt::LeftButton);
+        });
+        Form1->centralWidget()->repaint();
+        QTRY_VERIFY_WITH_TIMEOUT(seen.Done() && !AboutBox->isVisible(), 8000);
+        QAccessible::setActive(false);
+        QCOMPARE(armedAtOpen, !listeningAtOpen);
+        QVERIFY(!armedOnceListening);
+    }
+
     void okAndEnterCloseAtOnceAndTheTimerStaysQuiet() {
         for (bool byEnter : {false, true}) {
             testing::ModalAction press([byEnter](QWidget* modal) {
@@ -131,9 +159,18 @@ private slots:
         QVERIFY(!Form4->isVisible());
         QVERIFY(memo->toPlainText().endsWith(" Noted."));
 
-        testing::ModalAction look([](QWidget* modal) { modal->close(); });
+        // Copied as plain text only, as from the other reading boxes.
+        bool rich = true;
+        testing::ModalAction look([&](QWidget* modal) {
+            memo->selectAll();
+            memo->copy();
+            rich = QGuiApplication::clipboard()->mimeData()->hasHtml();
+            modal->close();
+        });
         Form4->ShowModal();
         QVERIFY(memo->toPlainText().endsWith(" Noted."));
+        QCOMPARE(QGuiApplication::clipboard()->text(), memo->toPlainText());
+        QVERIFY(!rich);
     }
 
     void cleanupTestCase() { DestroyWindows(); }

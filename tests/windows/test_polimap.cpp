@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -609,7 +610,7 @@ private slots:
     }
 
     void tryItYourself() {
-        QString title, text;
+        QString title, text, copied;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         bool parentless = false;
@@ -626,6 +627,8 @@ private slots:
                     icon = box->icon();
                     buttons = box->standardButtons();
                     parentless = box->parentWidget() == nullptr;
+                    QTest::keyClick(box->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+                    copied = QGuiApplication::clipboard()->text();
                     box->button(QMessageBox::Ok)->click();
                 },
                 Form3);
@@ -639,6 +642,35 @@ private slots:
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(parentless);
+        QCOMPARE(copied, quiz::MessageAsText(title, text, {QStringLiteral("OK")}));
+    }
+
+    // Ctrl+C and Ctrl+Insert put the result on the clipboard as plain text: the program's name,
+    // then the words that screen readers hear from the window itself on every arrival, whichever
+    // button has the focus.
+    void copyTheResult() {
+        SetScores(20, 80);
+        quiz::Philosophy = "Right Conservative";
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QStringList copied;
+        QString described;
+        const MapRun run = ShowMap([&] {
+            Control<QPushButton>("cmdRestart")->setFocus();
+            for (Qt::Key key : {Qt::Key_C, Qt::Key_Insert}) {
+                clipboard->setText(QStringLiteral("before"));
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+                copied << clipboard->text();
+            }
+            described =
+                QAccessible::queryAccessibleInterface(Form3)->text(QAccessible::Description);
+            Control<QPushButton>("cmdProfile")->setFocus(); // where the tests after expect it
+        });
+        QVERIFY(run.opened);
+        const QString result = QStringLiteral(
+            "Your philosophy is Right Conservative.\nThe red dot marks a personal self-government "
+            "score of 20 and an economic self-government score of 80.\n");
+        QCOMPARE(copied, QStringList(2, QStringLiteral("Quiz!\n") + result));
+        QCOMPARE(described, result.trimmed().replace(u'\n', u' '));
     }
 
     // Personal 100 and economic 0 land in that order in the real information dialog.

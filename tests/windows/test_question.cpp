@@ -246,10 +246,20 @@ private slots:
         QCOMPARE(shown.size(), std::size_t(6));
         for (const ShownMessage& m : shown)
             QCOMPARE(m.text, stray);
-        // ...the empty part of a group box and a radio button do not.
+        // ...the empty part of a group box and a radio button do not, nor a press and a release
+        // of which only one is over the background. (Should the message show, it is answered.)
+        QueueMessageAnswers({mrOk, mrOk, mrOk, mrOk});
         Click(child<QGroupBox>(Form1, "grpQ2"), QPoint(250, 5));
         Click(Radio(2, 'M'));
-        QVERIFY(TakeAnsweredMessages().empty());
+        QWidget* client = Form1->centralWidget();
+        const QPoint background(620, 20), overGroup(100, 180);
+        QTest::mouseRelease(client, Qt::LeftButton, {}, background);
+        QTest::mousePress(client, Qt::LeftButton, {}, overGroup);
+        QTest::mouseRelease(client, Qt::LeftButton, {}, background);
+        QTest::mousePress(client, Qt::LeftButton, {}, background);
+        QTest::mouseRelease(client, Qt::LeftButton, {}, overGroup);
+        QCOMPARE(TakeAnsweredMessages().size(), std::size_t(0));
+        ClearQueuedMessageAnswers();
     }
 
     void untouchedAnswersAnnounceCentristAndResetAfterTheMap() {
