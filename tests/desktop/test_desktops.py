@@ -53,6 +53,14 @@ class Maximise(unittest.TestCase):
     def test_maximising_keeps_the_program(self):
         with Desktop(platform="wayland-seat") as d:
             process = d.quiz(QUIZ)
+            # The splash closes by itself first: a window that it blocks may be maximised too,
+            # but would not take the keys that follow.
+            grey = lambda: int(float(subprocess.run(
+                ["convert", d.screenshot(f"{d.home}/grey.png", (0, 0, *SCREEN)), "-fill", "black",
+                 "+opaque", "#efefef", "-fill", "white", "-opaque", "#efefef", "-format",
+                 "%[fx:mean*w*h]", "info:"], capture_output=True, text=True).stdout or 0))
+            wait_until(lambda: grey() > 100000)  # the splash, 431 x 310
+            self.assertTrue(wait_until(lambda: grey() < 60000), "the splash stayed")
             self.maximise(d, process, "#ffffff", (635, 442))  # the quiz window
             d.key("Return")
             self.maximise(d, process, "#efefef")  # the result message
