@@ -11,9 +11,11 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextEdit>
 
 #include "ModalStack.h"
+#include "Placement.h"
 
 #include <stdexcept>
 
@@ -168,7 +170,9 @@ void TForm::SetOuterSize(int width, int height) {
 }
 
 void TForm::SetFramePosition(int left, int top) {
-    move(left, top);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal scale = screen ? screen->devicePixelRatio() : 1;
+    move(quiz::DesignedCoordinate(left, scale), quiz::DesignedCoordinate(top, scale));
 }
 
 void TForm::SetColor(const QColor& color) {

@@ -1,6 +1,7 @@
 #include "Placement.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quiz {
 
@@ -17,6 +18,12 @@ int OutOfStrips(int start, int size, int monitorStart, int monitorEnd, int workS
 }
 
 } // namespace
+
+int DesignedCoordinate(int designed, double scale) {
+    if (designed >= 0 || scale <= 1)
+        return designed;
+    return -static_cast<int>(std::floor(-designed / scale));
+}
 
 LayoutRect CentredIn(const LayoutRect& area, int outerWidth, int outerHeight) {
     return {area.left + area.width / 2 - outerWidth / 2,

@@ -16,4 +16,11 @@ LayoutRect CentredIn(const LayoutRect& area, int outerWidth, int outerHeight);
 LayoutRect OutOfReservedStrips(const LayoutRect& frame, const LayoutRect& monitor,
                                const LayoutRect& workArea);
 
+// A coordinate of a designed frame position at a display scale. Where the design puts a frame
+// past the screen's left or top edge (by its border, so that the title bar starts at the edge),
+// the part beyond the edge stays as many device pixels as at scale 1, since the window manager
+// draws its border and title bar in device pixels: scaled with the window, the title bar itself
+// would be cut. Rounded toward the edge; a coordinate on the screen scales as it is.
+int DesignedCoordinate(int designed, double scale);
+
 } // namespace quiz

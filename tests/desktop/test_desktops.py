@@ -150,6 +150,19 @@ class Scales(unittest.TestCase):
             return [[round((x - left) / scale) for x in range(max(left, 0), left + width)
                      if at(x, y + 2) == line] for y in tops]
 
+    def test_the_map_keeps_its_title_bar_on_screen(self):
+        """The design puts the map's frame 4 pixels above the screen, its border; at 1.5 the
+        same 4 device pixels, not 6 that would cut the title bar."""
+        for scale in ("1", "1.5"):
+            with self.subTest(scale=scale), Desktop() as d:
+                process = d.quiz(QUIZ, {"QT_SCALE_FACTOR": scale})
+                d.closed(wait_until(lambda: d.window("About")), "Return")
+                d.opened("Information", "Return")
+                top = d.frame(d.opened(MAP, "Return"))[1]
+                self.assertTrue(-4 <= top <= -3 if scale == "1.5" else top == -4, top)
+                d.key("alt+f", "x")
+                self.assertEqual(process.wait(timeout=10), 0)
+
     def test_every_box_keeps_its_four_sides(self):
         at_one = self.box_lines()
         self.assertEqual([len(row) for row in at_one], [4] * 5, at_one)  # two boxes a row

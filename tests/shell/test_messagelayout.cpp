@@ -64,6 +64,17 @@ private slots:
     }
 
     // The top panel is checked on real desktops; here the other edges.
+    // The map's frame is put 4 pixels above the screen: at any scale no more of it lies there.
+    void designedEdgesStayInDevicePixels() {
+        for (const double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            const int top = DesignedCoordinate(-4, scale);
+            QVERIFY2(top * scale >= -4 && (top - 1) * scale < -4,
+                     qPrintable(QString::number(scale)));
+            QCOMPARE(DesignedCoordinate(43, scale), 43);
+        }
+        QCOMPARE(DesignedCoordinate(-4, 1.0), -4);
+    }
+
     void framesLeaveThePanelsStrips() {
         const LayoutRect monitor{0, 0, 1280, 1024}, quiz{-2, -1, 641, 495};
         QCOMPARE(OutOfReservedStrips(quiz, monitor, {48, 0, 1232, 1024}),
