@@ -31,7 +31,7 @@ void SetTransientParent(QWidget& window, QWidget* parent) {
 
 ModalStack& ModalStack::Instance() {
     if (!instance)
-        instance = new ModalStack(qApp);
+        instance = new ModalStack(QCoreApplication::instance());
     return *instance;
 }
 

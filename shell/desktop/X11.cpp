@@ -91,9 +91,9 @@ public:
     explicit X11Desktop(xcb_connection_t* connection)
         : connection_(connection)
         , filter_(connection) {
-        qApp->installNativeEventFilter(&filter_);
+        // The filter takes itself out of the event dispatcher when it goes.
+        QCoreApplication::instance()->installNativeEventFilter(&filter_);
     }
-    ~X11Desktop() override { qApp->removeNativeEventFilter(&filter_); }
     X11Desktop(const X11Desktop&) = delete;
     X11Desktop& operator=(const X11Desktop&) = delete;
 
