@@ -136,14 +136,21 @@ QWidget* ModalStack::Opener() const {
     return nullptr;
 }
 
+// A window on top of the stack blocks the others while it shows: from its close until its display
+// has ended, the window below takes input again, as it does in the toolkit's eyes.
+const QWidget* ModalStack::BlockingTop() const {
+    const QWidget* top = Top();
+    return top && top->isVisible() ? top : nullptr;
+}
+
 bool ModalStack::TakesInput(const QWidget& control) const {
     const QWidget* window = control.window();
-    const QWidget* top = Top();
+    const QWidget* top = BlockingTop();
     return window->isVisible() && !window->isMinimized() && (!top || top == window);
 }
 
 bool ModalStack::Blocks(const QWidget& window) const {
-    const QWidget* top = Top();
+    const QWidget* top = BlockingTop();
     return top && top != &window && window.isVisible();
 }
 

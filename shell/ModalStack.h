@@ -88,6 +88,7 @@ private:
         QEventLoop* loop;
     };
 
+    const QWidget* BlockingTop() const;
     void FollowMinimised(QWidget& changed);
     void HandOnActivation(QWidget& blocked);
     void EndDisplaysOfDestroyedWindows();
