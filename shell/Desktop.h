@@ -7,6 +7,7 @@
 
 class QString;
 class QWidget;
+class QWindow;
 
 namespace quiz {
 
@@ -50,6 +51,10 @@ public:
     // The least client width at which the title bar shows `title` whole, where the program draws
     // the title bars itself; 0 where the window manager draws them.
     virtual int ClientWidthShowingTitle(const QString& title) const;
+
+protected:
+    // The frame that the toolkit knows `window` to have now; null while it knows none.
+    virtual QMargins FrameOf(const QWindow& window) const;
 
 private:
     std::map<int, QMargins> framesByKind_; // by window flags

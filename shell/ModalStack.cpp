@@ -181,10 +181,22 @@ void ModalStack::FollowMinimised(QWidget& changed) {
 }
 
 void ModalStack::HandOnActivation(QWidget& blocked) {
+    if (blocked.isActiveWindow())
+        ActivationOffered(blocked);
+}
+
+void ModalStack::ActivationOffered(QWidget& blocked) {
     QWidget* top = Top();
-    if (!Blocks(blocked) || !blocked.isActiveWindow() || top->isMinimized())
+    if (!Blocks(blocked) || blocked.isMinimized())
         return;
-    desktop_->ActivatedWhileBlocked(blocked);
+    if (top->isMinimized()) {
+        // The desktop minimised the top alone (mutter on X11 does), and the user, looking at the
+        // window below, asks for it: the top comes back with it, or the user would be left with a
+        // window that answers nothing.
+        top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
+    } else {
+        desktop_->ActivatedWhileBlocked(blocked);
+    }
     BringForward(*top);
 }
 
@@ -205,6 +217,17 @@ bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
                                          Qt::WindowMinimized) != window->isMinimized())
             FollowMinimised(*window);
         emit InputChanged();
+        break;
+    case QEvent::Close:
+        // A window below the top closes only once it takes input again, whoever asks: the
+        // desktop (its close box, Alt+F4, a task list) offers the close of a blocked window
+        // where the toolkit does not refuse it (Qt 6.4 on Wayland closes it: the stack was left
+        // with nothing on screen), and the user is shown the window that waits for an answer.
+        if (Blocks(*window)) {
+            event->ignore();
+            BringForward(*Top());
+            return true;
+        }
         break;
     case QEvent::WindowActivate:
         // After the toolkit's own requests to activate this window, which it makes while it

@@ -32,6 +32,8 @@ enum class Placing {
 //   the program's only raise-and-activate);
 // - minimising: when one shown window is minimised or restored, every other one follows, so that
 //   no window waits for one that the user cannot see.
+// - closing: a window that a modal window blocks refuses to close, whoever asks, and the top is
+//   brought forward instead.
 // What the desktop's window manager or compositor does differently is asked of the Desktop.
 class ModalStack : public QObject {
     Q_OBJECT
@@ -65,6 +67,10 @@ public:
     bool Blocks(const QWidget& window) const;
     // Raises `window` and asks for its activation.
     void BringForward(QWidget& window);
+    // The desktop offers the activation to `blocked`, which a modal window blocks and which shows
+    // (a click on it, a task list): the top of the stack takes it, restored first if the desktop
+    // had minimised it alone.
+    void ActivationOffered(QWidget& blocked);
 
     // Looks after a top-level window of the program from its creation on: Run() does it itself.
     void Manage(QWidget& window);

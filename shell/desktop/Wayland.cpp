@@ -9,9 +9,17 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 
 #include "Desktop.h"
 #include "ModalStack.h"
+
+#if QUIZ_WAYLAND
+#include <qpa/qplatformnativeinterface.h>
+#include <wayland-client.h>
+
+#include "gtk-shell-client-protocol.h"
+#endif
 
 namespace quiz {
 
@@ -132,11 +140,137 @@ private:
     QSize fixedSize_; // while a window of fixed size may grow
 };
 
+#if QUIZ_WAYLAND
+// Mutter (GNOME Shell's compositor) takes a Wayland client's window for a dialog only when the
+// client marks it through mutter's own gtk_shell1 protocol (gtk_surface1.set_modal), as GTK does:
+// an xdg_toplevel parent alone leaves it a normal window. Mutter 43 then placed the splash, the
+// messages and the reading windows beside or below their opener (src/core/place.c centres only
+// dialogs over their parent), and let the user minimise the top of the stack alone
+// (src/core/window.c gives no window but a normal one a minimise), which left its opener active
+// but deaf to every key and click. Marked as modal, such a window opens over its opener, cannot be
+// minimised alone, and takes the focus whenever its opener is clicked (get_modal_transient in
+// src/core/window.c). Other compositors do not offer the protocol. Covered by
+// desktop_Compositors (mutter, GNOME Shell).
+class GtkShell {
+public:
+    // The protocol on Qt's own connection, bound as the compositor announces it: before the first
+    // window of the program is configured, since the compositor answers requests in order.
+    static std::unique_ptr<GtkShell> Connect() {
+        auto* native = QGuiApplication::platformNativeInterface();
+        auto* display = native ? static_cast<wl_display*>(native->nativeResourceForIntegration(
+                                     QByteArrayLiteral("wl_display")))
+                               : nullptr;
+        if (!display)
+            return nullptr;
+        return std::unique_ptr<GtkShell>(new GtkShell(display));
+    }
+
+    bool Bound() const { return shell_ != nullptr; }
+
+    GtkShell(const GtkShell&) = delete;
+    GtkShell& operator=(const GtkShell&) = delete;
+
+    ~GtkShell() {
+        if (shell_)
+            wl_proxy_destroy(reinterpret_cast<wl_proxy*>(shell_));
+        wl_registry_destroy(registry_);
+    }
+
+    // Marks `window`, just shown as the transient of its opener and not yet mapped, as a modal
+    // dialog, until it hides (the toolkit makes a new surface at each showing).
+    void MarkModal(QWindow& window) {
+        auto* surface = static_cast<wl_surface*>(
+            QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
+                QByteArrayLiteral("surface"), &window));
+        if (!shell_ || !surface)
+            return;
+        gtk_surface1* marked = gtk_shell1_get_gtk_surface(shell_, surface);
+        gtk_surface1_set_modal(marked);
+        wl_display_flush(display_);
+        new ReleaseOnHide(window, marked, version_);
+    }
+
+private:
+    explicit GtkShell(wl_display* display)
+        : display_(display)
+        , registry_(wl_display_get_registry(display)) {
+        wl_registry_add_listener(registry_, &registryListener_, this);
+        wl_display_flush(display_);
+    }
+
+    static void Announced(void* data, wl_registry* registry, uint32_t name, const char* interface,
+                          uint32_t version) {
+        auto* self = static_cast<GtkShell*>(data);
+        if (self->shell_ || qstrcmp(interface, gtk_shell1_interface.name) != 0)
+            return;
+        // Up to the release of a marked surface; the events, left without a listener, are
+        // dropped.
+        self->version_ = std::min<uint32_t>(version, GTK_SURFACE1_RELEASE_SINCE_VERSION);
+        self->shell_ = static_cast<gtk_shell1*>(
+            wl_registry_bind(registry, name, &gtk_shell1_interface, self->version_));
+    }
+    static void Withdrawn(void*, wl_registry*, uint32_t) {}
+
+    // The mark goes with the surface it was made for.
+    class ReleaseOnHide : public QObject {
+    public:
+        ReleaseOnHide(QWindow& window, gtk_surface1* marked, uint32_t version)
+            : QObject(&window)
+            , marked_(marked)
+            , version_(version) {
+            window.installEventFilter(this);
+        }
+        ReleaseOnHide(const ReleaseOnHide&) = delete;
+        ReleaseOnHide& operator=(const ReleaseOnHide&) = delete;
+        ~ReleaseOnHide() override {
+            if (version_ >= GTK_SURFACE1_RELEASE_SINCE_VERSION)
+                gtk_surface1_release(marked_);
+            else
+                gtk_surface1_destroy(marked_);
+        }
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Hide)
+                deleteLater();
+            return false;
+        }
+
+    private:
+        gtk_surface1* const marked_;
+        const uint32_t version_;
+    };
+
+    static constexpr wl_registry_listener registryListener_ = {&GtkShell::Announced,
+                                                               &GtkShell::Withdrawn};
+
+    wl_display* const display_;
+    wl_registry* const registry_;
+    gtk_shell1* shell_ = nullptr;
+    uint32_t version_ = 0;
+};
+#endif
+
 class WaylandDesktop : public Desktop {
 public:
     void Manage(QWidget& window) override { new FollowCompositorSize(window); }
 
+    void Shown(QWidget& window) override {
+#if QUIZ_WAYLAND
+        if (window.windowHandle()->transientParent() && gtkShell_)
+            gtkShell_->MarkModal(*window.windowHandle());
+#else
+        Q_UNUSED(window);
+#endif
+    }
+
     void ActivatedWhileBlocked(QWidget& window) override {
+#if QUIZ_WAYLAND
+        // Where the windows are marked as modal (mutter), the compositor keeps each above its
+        // opener and hands the opener's activation to it: nothing is buried.
+        if (gtkShell_ && gtkShell_->Bound())
+            return;
+#endif
         auto* veil = static_cast<BlockedVeil*>(window.findChild<QWidget*>(
             QLatin1String(BlockedVeil::Name), Qt::FindDirectChildrenOnly));
         if (!veil)
@@ -160,6 +294,11 @@ public:
             std::max(2 * width - centredBy + 2 * ButtonsAndGap, centredBy + 2 * LeftOfTitle);
         return bar - 2 * Border;
     }
+
+#if QUIZ_WAYLAND
+private:
+    std::unique_ptr<GtkShell> gtkShell_ = GtkShell::Connect();
+#endif
 };
 
 } // namespace

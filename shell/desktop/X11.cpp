@@ -2,6 +2,8 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
@@ -63,6 +65,15 @@ public:
                 connection_, XCB_INPUT_FOCUS_PARENT, xcb_window_t(top->winId()), time);
             xcb_discard_reply(connection_, focus.sequence);
             xcb_flush(connection_);
+        } else if (Stack().Top()->isMinimized() && !blocked->isMinimized()) {
+            // Mutter 43 minimises a modal window alone and leaves its opener on screen; offered
+            // to the opener, the focus brings the top back (after this event's handling).
+            // Covered by desktop_mutter_xwayland.
+            QTimer::singleShot(0, &Stack(),
+                               [window = QPointer<QWidget>(const_cast<QWidget*>(blocked))] {
+                                   if (window)
+                                       Stack().ActivationOffered(*window);
+                               });
         }
         return true;
     }
@@ -113,6 +124,18 @@ public:
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()),
                             XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &parentId);
         xcb_flush(connection_);
+    }
+
+    // Qt 6.4 takes the frame from the window tree where the window manager has published none
+    // yet, and kwin_x11 5.27 first reparents a window into a frame of 1 x 1 pixels: the margins
+    // then came out negative (0, 0, -430, -309 for the splash), and the splash and the result
+    // message were centred as if they had no size, their top-left corner at the screen's centre.
+    // Such a frame is none yet. Covered by desktop_kwin_x11.
+    QMargins FrameOf(const QWindow& window) const override {
+        const QMargins frame = window.frameMargins();
+        const bool negative =
+            frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0;
+        return negative ? QMargins() : frame;
     }
 
     // The X settings manager's settings are a property of the window that owns the selection of
