@@ -17,6 +17,7 @@ program_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     libxcb1-dev            # asking an X window manager for window frames
+    libwayland-dev libwayland-bin qt6-base-private-dev  # a Wayland compositor's own protocols
     fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
 )
 package_packages=(
@@ -31,6 +32,7 @@ test_packages=(
     dbus-x11 qt6-gtk-platformtheme gnome-themes-extra
     xfwm4 sway wtype grim  # a second window manager; sway with a keyboard and screenshots
     xclip                  # the clipboard read back from the X server
+    gnome-shell mutter kwin-wayland kwin-style-breeze kwin-x11  # the desktops most people run
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils  # monitors (xrandr), xrdb
     # the package check: validators, lintian, hardening-check, and the manual page read back
     desktop-file-utils appstream lintian devscripts man-db

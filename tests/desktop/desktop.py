@@ -15,6 +15,7 @@ import tempfile
 import time
 
 SCREEN = (1280, 1024)
+NESTED = ("mutter", "gnome-shell", "kwin-wayland")  # desktops nested in an X server
 MAIN, MAP = "Meridian Political Quiz", "The Political Map"
 WESTON_MARGIN = 40  # rows of the X screen below weston's window
 # Xorg's dummy driver; xrandr turns its outputs into monitors.
@@ -111,11 +112,14 @@ class Desktop:
     of that height along the top), "wayland" (headless weston, which has no seat and so no
     clipboard), "wayland-seat" (weston in a window of its own X server, which gives it a keyboard,
     a pointer and a clipboard) or "sway" (headless, with these lines of configuration; sway
-    refuses to run as root, so it and every program run as an unprivileged user)."""
+    refuses to run as root, so it and every program run as an unprivileged user), or a desktop
+    nested in an X server of its own: "mutter", "gnome-shell" or "kwin-wayland", whose Xwayland
+    serves the program's X11 runs (see xwayland). On x11, wm may also be "kwin_x11"."""
 
     def __init__(self, platform="x11", wm=True, bus=True, a11y=False, theme=None, monitors=(),
                  panel=0, sway=""):
         self.platform, self.processes, self.monitors = platform, [], monitors
+        self.compositor = None
         self.xdisplay, self.user = None, []
         if platform == "sway":
             self.user = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
@@ -198,9 +202,16 @@ class Desktop:
                 self.spawn(["xfwm4", "--compositor=off"])
                 assert wait_until(lambda: "window id" in self.run(
                     "xprop", "-root", "_NET_SUPPORTING_WM_CHECK")), "no xfwm4"
+            elif wm == "kwin_x11":
+                self._bus()
+                self.compositor = self.spawn(["kwin_x11"], stderr=open(f"{self.tmp}/kwin.log", "w"))
+                assert wait_until(lambda: "window id" in self.run(
+                    "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20), "no kwin_x11"
             elif wm:  # openbox runs its start-up command once it manages windows
                 self.spawn(["openbox", "--startup", f"touch {self.tmp}/wm"])
                 assert wait_until(lambda: os.path.exists(f"{self.tmp}/wm")), "no openbox"
+        elif self.platform in NESTED:
+            self._nested()
         elif self.platform != "sway":
             backend = ["--backend=headless-backend.so"]
             if self.platform == "wayland-seat":
@@ -211,16 +222,72 @@ class Desktop:
             self.env["WAYLAND_DISPLAY"] = "wayland-quiz"
             assert wait_until(lambda: os.path.exists(f"{self.runtime}/wayland-quiz")), "no weston"
         if bus:
-            daemon = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                                stdout=subprocess.PIPE, text=True)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = daemon.stdout.readline().strip()
-            daemon.stdout.close()
+            self._bus()
         if a11y:
             self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
             self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         if theme:  # "dark", or the name of a GTK theme
             self.env.update(QT_QPA_PLATFORMTHEME="gtk3",
                             GTK_THEME="Adwaita:dark" if theme == "dark" else theme)
+
+    def _bus(self, variable="DBUS_SESSION_BUS_ADDRESS"):
+        if variable in self.env:
+            return
+        daemon = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                            stdout=subprocess.PIPE, text=True)
+        self.env[variable] = daemon.stdout.readline().strip()
+        daemon.stdout.close()
+
+    def _nested(self):
+        """A desktop in a window of an X server of its own, which gives it a keyboard and a pointer
+        that xdotool drives. Each brings an Xwayland, on the first display free."""
+        self.env["DISPLAY"] = self._x_server()
+        self._bus()
+        if self.platform == "kwin-wayland":
+            # The installed binary has file capabilities, which a container refuses to start.
+            shutil.copy("/usr/bin/kwin_wayland", f"{self.tmp}/kwin_wayland")
+            argv = [f"{self.tmp}/kwin_wayland", "--x11-display", self.xdisplay, "--width",
+                    str(SCREEN[0]), "--height", str(SCREEN[1]), "--socket", "wayland-quiz",
+                    "--xwayland"]
+        else:
+            # GNOME Shell gives up without a system bus; a second session bus stands in.
+            self._bus("DBUS_SYSTEM_BUS_ADDRESS")
+            argv = [self.platform, "--nested", "--wayland", "--wayland-display=wayland-quiz"]
+        self.compositor = self.spawn(argv, env={"MUTTER_DEBUG_DUMMY_MODE_SPECS": "{}x{}".format(
+            *SCREEN)}, stderr=open(f"{self.tmp}/compositor.log", "w"))
+        self.env["WAYLAND_DISPLAY"] = "wayland-quiz"
+        assert wait_until(lambda: os.path.exists(f"{self.runtime}/wayland-quiz") and
+                          self.xwayland(), 30), f"no {self.platform}"
+        if self.platform == "gnome-shell":  # it starts in the overview
+            assert wait_until(lambda: "GNOME Shell started" in self.log(), 30), "no GNOME Shell"
+            self.key("Escape")
+
+    def log(self):
+        with open(f"{self.tmp}/compositor.log", errors="replace") as log:
+            return log.read()
+
+    def xwayland(self):
+        """The compositor's Xwayland as {DISPLAY, XAUTHORITY}: the display whose socket the
+        compositor listens on (it starts Xwayland only for the first X client)."""
+        inodes = set()
+        for fd in os.listdir(f"/proc/{self.compositor.pid}/fd"):
+            try:
+                link = os.readlink(f"/proc/{self.compositor.pid}/fd/{fd}")
+            except OSError:
+                continue
+            if link.startswith("socket:["):
+                inodes.add(link[8:-1])
+        with open("/proc/net/unix") as table:
+            sockets = [line.split() for line in table.readlines()[1:]]
+        display = next((row[7].rsplit("/X", 1)[1] for row in sockets if len(row) > 7 and
+                        row[6] in inodes and "/tmp/.X11-unix/X" in row[7]), None)
+        if display is None:
+            return None
+        found = {"DISPLAY": ":" + display}
+        for name in os.listdir(self.runtime):  # mutter's and KWin's cookies
+            if name.startswith((".mutter-Xwaylandauth.", "xauth_")):
+                found["XAUTHORITY"] = f"{self.runtime}/{name}"
+        return found
 
     def stop(self):
         family = processes()
@@ -239,9 +306,11 @@ class Desktop:
             process.wait()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
-    def quiz(self, binary, env=None):
-        """Starts the program, on its native platform."""
+    def quiz(self, binary, env=None, xwayland=False):
+        """Starts the program, on its native platform or through the compositor's Xwayland."""
         native = {"QT_QPA_PLATFORM": "xcb" if self.platform == "x11" else "wayland"}
+        if xwayland:
+            native = {"QT_QPA_PLATFORM": "xcb", **self.xwayland()}
         if native["QT_QPA_PLATFORM"] == "wayland" and "ASAN_OPTIONS" in self.env:
             # The Wayland plug-in is unloaded before the leak check runs, so what it leaves can
             # be neither traced nor suppressed; the other platforms' runs check for leaks.
@@ -250,11 +319,12 @@ class Desktop:
 
     # --- X11: the windows as the window manager shows them, and a user's keys and clicks ---
 
-    def run(self, *argv):
+    def run(self, *argv, env=None):
         """Runs a command; X clients reach the X server that weston runs in as well."""
-        return subprocess.run(self.user + list(argv), env={**self.env, "DISPLAY": self.xdisplay}
-                              if self.xdisplay else self.env, capture_output=True,
-                              text=True).stdout
+        return subprocess.run(self.user + list(argv), env={**self.env, "DISPLAY": self.xdisplay,
+                                                           **(env or {})}
+                              if self.xdisplay else {**self.env, **(env or {})},
+                              capture_output=True, text=True).stdout
 
     def managed(self):
         """{id: title} of the windows the window manager shows now."""
