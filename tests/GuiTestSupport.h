@@ -125,6 +125,22 @@ private:
     bool armed_ = false, closedByTick_ = false;
 };
 
+// Waits until the paints that opening or changing a window set off are over: a pass of the event
+// loop has brought no paint, `paints` reading how many have come so far. Each pass follows a
+// 10 ms pause, so an update asked for in one pass is painted in the next. False after
+// `timeoutMs` for a window that never stops painting, which the idle check after it then shows.
+inline bool PaintsSettle(const std::function<int()>& paints, int timeoutMs = 2000) {
+    int last = -1;
+    return QTest::qWaitFor(
+        [&] {
+            const int now = paints();
+            const bool quiet = now == last;
+            last = now;
+            return quiet;
+        },
+        timeoutMs);
+}
+
 // Presses a key in `widget` (the focus widget inside it, if any).
 inline void PressKey(QWidget* widget, Qt::Key key) {
     QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
