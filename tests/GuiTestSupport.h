@@ -125,15 +125,15 @@ private:
     bool armed_ = false, closedByTick_ = false;
 };
 
-// Waits until the paints that opening or changing a window set off are over: a pass of the event
-// loop has brought no paint, `paints` reading how many have come so far. Each pass follows a
-// 10 ms pause, so an update asked for in one pass is painted in the next. False after
-// `timeoutMs` for a window that never stops painting, which the idle check after it then shows.
-inline bool PaintsSettle(const std::function<int()>& paints, int timeoutMs = 2000) {
+// Waits until what opening or changing a window set off is over: a pass of the event loop has
+// added nothing to `count` (paints, say). Each pass follows a 10 ms pause, so an update asked for
+// in one pass arrives in the next. False after `timeoutMs` for a window that never rests, which
+// the idle check after it then shows.
+inline bool Settle(const std::function<int()>& count, int timeoutMs = 2000) {
     int last = -1;
     return QTest::qWaitFor(
         [&] {
-            const int now = paints();
+            const int now = count();
             const bool quiet = now == last;
             last = now;
             return quiet;

@@ -917,7 +917,7 @@ private slots:
                 if (widget == Form3 || Form3->isAncestorOf(widget))
                     ++count;
             });
-            testing::PaintsSettle([&] { return count; });
+            testing::Settle([&] { return count; });
             count = 0;
             // Waits for paints that must not come: an idle map gets none in a second.
             QTest::qWait(1000);
