@@ -30,28 +30,29 @@ trap finish EXIT
 mkdir -m 700 "$tmp/runtime"
 mkdir "$tmp/home"
 
-# A free display: Xvfb writes the number it took to the file.
+# A free display: Xvfb writes the number it took into a pipe once it accepts clients. Opening the
+# pipe waits for the other side, which Xvfb's own redirection is; its end without a number ends
+# the read at once.
+mkfifo "$tmp/display"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/display" 2>/dev/null &
 pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-display=":$(head -n1 "$tmp/display")"
-[ "$display" != ":" ] || { echo "soak: Xvfb did not start" >&2; exit 1; }
+number=
+read -r -t 10 number <"$tmp/display" || true
+[ -n "$number" ] || { echo "soak: Xvfb did not start" >&2; exit 1; }
+display=":$number"
 
 run() {
     env -i PATH=/usr/bin:/bin HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" LANG=C.UTF-8 \
         DISPLAY="$display" "$@"
 }
-# openbox runs its start-up command once it manages windows.
-run openbox --startup "touch $tmp/wm" >/dev/null 2>&1 &
+# openbox runs its start-up command once it manages windows: it writes a line into a pipe that is
+# open here for reading and writing, so that neither side waits in opening it.
+mkfifo "$tmp/wm"
+exec 4<>"$tmp/wm"
+run openbox --startup "sh -c 'echo up >$tmp/wm'" >/dev/null 2>&1 4<&- &
 pids+=($!)
-for _ in $(seq 100); do
-    [ -e "$tmp/wm" ] && break
-    sleep 0.1
-done
-[ -e "$tmp/wm" ] || { echo "soak: openbox did not start" >&2; exit 1; }
+read -r -t 10 -u 4 _ || { echo "soak: openbox did not start" >&2; exit 1; }
+exec 4<&-
 
 printf 'repeats: %d per action after a warm-up of %d, platform: xcb with openbox\n' \
     "$repeats" "$((repeats / 10))"

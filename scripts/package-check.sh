@@ -74,19 +74,23 @@ man -P cat quiz 2>/dev/null | grep -q 'political self-assessment quiz' || {
 echo "==> Starting the installed program"
 cat > "$staging/start.sh" <<'INNER'
 #!/usr/bin/env bash
+# Whichever comes first: the quiz window (xdotool returns once it exists), the program's end, or
+# ten seconds.
 /usr/bin/quiz & pid=$!
-for _ in $(seq 1 50); do
-    if xwininfo -root -tree | grep -q '"Meridian Political Quiz"'; then
-        kill "$pid"; wait "$pid" 2>/dev/null || true
-        echo "the quiz window is up"
-        exit 0
-    fi
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; exit 1; }
-    sleep 0.2
-done
-kill "$pid"
-echo "no quiz window appeared" >&2
-exit 1
+timeout 10 xdotool search --sync --name '^Meridian Political Quiz$' >/dev/null & search=$!
+found=0
+wait -n -p first "$pid" "$search" || found=$?
+if [ "$first" = "$pid" ]; then
+    kill "$search"; wait "$search" 2>/dev/null
+    echo "the program ended early" >&2
+    exit 1
+fi
+kill "$pid"; wait "$pid" 2>/dev/null
+if [ "$found" -ne 0 ]; then
+    echo "no quiz window appeared" >&2
+    exit 1
+fi
+echo "the quiz window is up"
 INNER
 chmod +x "$staging/start.sh"
 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \

@@ -125,6 +125,22 @@ private:
     bool armed_ = false, closedByTick_ = false;
 };
 
+// Waits until what opening or changing a window set off is over: a pass of the event loop has
+// added nothing to `count` (paints, say). Each pass follows a 10 ms pause, so an update asked for
+// in one pass arrives in the next. False after `timeoutMs` for a window that never rests, which
+// the idle check after it then shows.
+inline bool Settle(const std::function<int()>& count, int timeoutMs = 2000) {
+    int last = -1;
+    return QTest::qWaitFor(
+        [&] {
+            const int now = count();
+            const bool quiet = now == last;
+            last = now;
+            return quiet;
+        },
+        timeoutMs);
+}
+
 // Presses a key in `widget` (the focus widget inside it, if any).
 inline void PressKey(QWidget* widget, Qt::Key key) {
     QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;

@@ -46,17 +46,6 @@ inline QString NameOf(const QObject* object) {
                                           : object->objectName();
 }
 
-// Processes events until `ready` holds or the time is up; says whether it held.
-inline bool WaitFor(const std::function<bool()>& ready, int timeoutMs = 5000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!ready()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
 // Runs `act` once `ready` holds, polling from timers, so that it also fires inside a nested modal
 // loop. Gives up after the deadline.
 class When : public QObject {
@@ -169,7 +158,7 @@ inline bool ReadyForKeys() {
 // A key as the user types it: into the window that has the keyboard focus, once the window on top
 // has it (activation after a window closes arrives through the event queue).
 inline void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    if (!WaitFor(ReadyForKeys, 2000)) {
+    if (!QTest::qWaitFor(ReadyForKeys, 2000)) {
         Problem(QStringLiteral("key %1: the keyboard reaches no window (active %2, on top %3)")
                     .arg(QKeySequence(int(key) | int(modifiers)).toString(),
                          NameOf(QApplication::activeWindow()), NameOf(Modal())));
@@ -181,7 +170,7 @@ inline void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 // Alt plus the accelerator letter of a menu, then the letter of the item, as typed.
 inline void MenuKeys(Qt::Key menu, Qt::Key item) {
     Key(menu, Qt::AltModifier);
-    if (!WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000)) {
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000)) {
         Problem(QStringLiteral("Alt+%1 opened no menu").arg(QKeySequence(menu).toString()));
         return;
     }
@@ -200,7 +189,7 @@ inline void ChooseWithMouse(QWidget* form, const char* menu, const char* item) {
     auto* popup = child<QMenu>(form, menu);
     auto* action = child<QAction>(form, item);
     Click(bar, bar->actionGeometry(popup->menuAction()).center());
-    if (!WaitFor([popup] { return popup->isVisible(); }, 2000)) {
+    if (!QTest::qWaitFor([popup] { return popup->isVisible(); }, 2000)) {
         Problem(QStringLiteral("menu %1 did not open").arg(QLatin1String(menu)));
         return;
     }

@@ -101,9 +101,8 @@ Seen Look(QWidget* window) {
 
 // Waits until the window has painted its content from its selector.
 void WaitForPaint(TForm* window) {
-    if (!WaitFor([window] { return window->PaintCount() > 0; }))
+    if (!QTest::qWaitFor([window] { return window->PaintCount() > 0; }))
         Problem(NameOf(window) + QStringLiteral(" never painted"));
-    QTest::qWait(20);
 }
 
 // Opens a reading window with `open`, records what it shows, and closes it with `close`.
@@ -215,12 +214,14 @@ private slots:
                         quiz::ClearQueuedMessageAnswers();
                         // Paints of the quiz window while the splash is up only redraw it.
                         Form1->centralWidget()->repaint();
+                        // Waits for a second splash that must not open over the first.
                         QTest::qWait(50);
                         stillOnTopAfterRepaint = Modal() == AboutBox;
                         Click(child<QPushButton>(AboutBox, "OKButton"));
                         closedAtOnce = !AboutBox->isVisible();
                     });
-        QVERIFY(WaitFor([&] { return splash.Done() && !AboutBox->IsShownModally(); }, 3000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return splash.Done() && !AboutBox->IsShownModally(); }, 3000));
         QVERIFY(splashOnTop);
         QCOMPARE(visible, Windows({"TForm1", "TAboutBox"}));
         QVERIFY(flagSet);
@@ -244,9 +245,11 @@ private slots:
 
         // Later paints, minimising and restoring: no second splash.
         Form1->showMinimized();
-        QTest::qWait(50);
+        QTRY_VERIFY(Form1->isMinimized());
         Form1->showNormal();
+        QTRY_VERIFY(!Form1->isMinimized());
         Form1->centralWidget()->repaint();
+        // Waits for a second splash that must not open: it would come from a timer of 0 ms.
         QTest::qWait(300);
         QCOMPARE(aboutShows.Count(), 1);
         QVERIFY(!Modal());
@@ -285,6 +288,7 @@ private slots:
         // The two headings of the Quotes menu only close the menu; Info and Profiles are greyed.
         for (const char* heading : {"PersonalIssues1", "EconomicIssues1"}) {
             ChooseWithMouse(Form1, "mnuQuotes", heading);
+            // Waits for a window that must not open.
             QTest::qWait(100);
             QVERIFY(!Modal());
             QVERIFY(!QApplication::activePopupWidget());
@@ -292,6 +296,7 @@ private slots:
         auto* bar = child<QMenuBar>(Form1, "MainMenu1");
         for (const char* greyed : {"mnuInfo", "mnuProfiles"}) {
             Click(bar, bar->actionGeometry(child<QMenu>(Form1, greyed)->menuAction()).center());
+            // Waits for a menu that must not open.
             QTest::qWait(100);
             QVERIFY2(!QApplication::activePopupWidget(), greyed);
         }
@@ -305,6 +310,7 @@ private slots:
             [&](QWidget*) {
                 interval = AboutBox->Timer1->Interval();
                 visible = VisibleWindows();
+                // Waits for a close that must not come: opened from Help, it has no timer.
                 QTest::qWait(500);
                 openAfterAWhile = Modal() == AboutBox;
                 CloseBox(AboutBox);
@@ -342,6 +348,7 @@ private slots:
                                       "click on Show Results.\n\nClick on any question to see a "
                                       "relevant quotation."));
         Click(child<QGroupBox>(Form1, "grpQ7"), QPoint(240, 6));
+        // Waits for a message that must not open.
         QTest::qWait(100);
         QVERIFY(!Modal());
         QTRY_VERIFY(Form1->isActiveWindow());
@@ -461,7 +468,8 @@ private slots:
                                 scoringText = MessageText(dialog);
                                 CloseBox(dialog);
                             });
-                mapActiveAfterMessages = WaitFor([] { return Form3->isActiveWindow(); }, 1000);
+                mapActiveAfterMessages =
+                    QTest::qWaitFor([] { return Form3->isActiveWindow(); }, 1000);
 
                 restart = AnswerRestart(
                     [] { Click(child<QPushButton>(Form3, "cmdRestart")); },

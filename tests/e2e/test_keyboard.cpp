@@ -50,7 +50,8 @@ struct Seen {
 
 Seen Look(QWidget* window) {
     Seen seen;
-    WaitFor(ReadyForKeys, 2000);
+    if (!QTest::qWaitFor(ReadyForKeys, 2000))
+        Problem(NameOf(window) + QStringLiteral(": the keyboard reaches no window"));
     seen.onTop = Modal() == window;
     seen.title = window->windowTitle();
     seen.focus = Focus();
@@ -90,6 +91,7 @@ Seen MessageByKeys(const std::function<void()>& open, const std::function<void()
 
 // Whether `window` is still open a moment after a key that must not close it.
 bool StaysOpen(QWidget* window) {
+    // Waits for a close that must not come.
     QTest::qWait(100);
     return window->isVisible() && Modal() == window;
 }
@@ -116,7 +118,8 @@ bool ResultsByKeys(Qt::Key press, Qt::Key closeResult, const std::function<void(
             WithMessage([&] { Key(press); }, [&](QWidget*) { Key(closeResult); });
         },
         [&](QWidget*) {
-            WaitFor(ReadyForKeys, 2000);
+            if (!QTest::qWaitFor(ReadyForKeys, 2000))
+                Problem(QStringLiteral("the keyboard reaches no window"));
             mapOnTop = Modal() == Form3;
             onMap();
         });
@@ -138,14 +141,16 @@ private slots:
         bool closedByEnter = false;
         When splash([] { return Modal() == AboutBox && AboutBox->isVisible(); },
                     [&] {
-                        WaitFor(ReadyForKeys, 2000);
+                        if (!QTest::qWaitFor(ReadyForKeys, 2000))
+                            Problem(QStringLiteral("the keyboard reaches no window"));
                         focus = Focus();
                         Key(Qt::Key_Escape);
                         openAfterEsc = StaysOpen(AboutBox);
                         Key(Qt::Key_Return);
                         closedByEnter = !AboutBox->isVisible();
                     });
-        QVERIFY(WaitFor([&] { return splash.Done() && !AboutBox->IsShownModally(); }, 3000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return splash.Done() && !AboutBox->IsShownModally(); }, 3000));
         QCOMPARE(focus, QStringLiteral("OKButton"));
         QVERIFY(openAfterEsc);
         QVERIFY(closedByEnter);
@@ -280,10 +285,11 @@ private slots:
 
         // The headings of the Quotes menu: Enter on the first one only closes the menu.
         Key(Qt::Key_Q, Qt::AltModifier);
-        QVERIFY(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
         QCOMPARE(child<QMenu>(Form1, "mnuQuotes")->activeAction(),
                  child<QAction>(Form1, "PersonalIssues1"));
         Key(Qt::Key_Return);
+        // Waits for a window that must not open.
         QTest::qWait(100);
         QVERIFY(!QApplication::activePopupWidget());
         QVERIFY(!Modal());
@@ -291,6 +297,7 @@ private slots:
         // The greyed Info and Profiles menus do not open.
         for (Qt::Key greyed : {Qt::Key_I, Qt::Key_P}) {
             Key(greyed, Qt::AltModifier);
+            // Waits for a menu that must not open.
             QTest::qWait(100);
             QVERIFY(!QApplication::activePopupWidget());
             QVERIFY(!Modal());
@@ -379,7 +386,8 @@ private slots:
                             organisationOk = Focus();
                             Key(Qt::Key_Escape);
                         });
-                    WaitFor(ReadyForKeys, 2000);
+                    if (!QTest::qWaitFor(ReadyForKeys, 2000))
+                        Problem(QStringLiteral("the keyboard reaches no window"));
                     resourcesFocusBack = Focus();
                     Key(Qt::Key_Escape);
                 });
@@ -543,7 +551,8 @@ private slots:
                     Key(Qt::Key(key & ~int(Qt::KeyboardModifierMask)),
                         Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)));
                 // An Alt+letter accelerator clicks its button with a short animation.
-                WaitFor([] { return !IsMessageDialog(Modal()); }, 1000);
+                if (!QTest::qWaitFor([] { return !IsMessageDialog(Modal()); }, 1000))
+                    Problem(QStringLiteral("the keys left the question open"));
             });
         });
         QVERIFY(mapOnTop);

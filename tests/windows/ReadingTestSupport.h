@@ -73,8 +73,9 @@ inline qsizetype FocusMarkPixels(QWidget* control) {
 // the paints of opening it have settled.
 inline int IdlePaints(QWidget* window) {
     PaintCounter counter(window);
-    QTest::qWait(300);
+    Settle([&] { return counter.Count(); });
     counter.Reset();
+    // Waits for paints that must not come: an idle window gets none in a second.
     QTest::qWait(1000);
     return counter.Count();
 }

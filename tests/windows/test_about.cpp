@@ -85,6 +85,7 @@ private slots:
         Form1->hide();
         Form1->show();
         Form1->centralWidget()->repaint();
+        // Waits for a second splash that must not open: it would come from a timer of 0 ms.
         QTest::qWait(300);
         QCOMPARE(shows.count, 1);
     }

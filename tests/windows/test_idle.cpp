@@ -47,11 +47,17 @@ struct IdleCost {
     double cpuSeconds = -1;
 };
 
-// Lets the window settle after it opened, then watches it untouched for two seconds.
+// Lets the window settle after it opened, until a pass of the event loop brings it nothing, then
+// watches it untouched for two seconds.
 void MeasureIdle(IdleCost* cost, const std::function<void()>& done) {
-    QTimer::singleShot(500, qApp, [cost, done] {
+    QTimer::singleShot(0, qApp, [cost, done] {
+        {
+            EventCounter settling;
+            testing::Settle([&] { return settling.paints + settling.otherWidgetEvents; });
+        }
         auto* counter = new EventCounter;
         const double cpuBefore = ProcessCpuSeconds();
+        // Waits for events that must not come: nothing reaches an idle program in two seconds.
         QTimer::singleShot(2000, qApp, [cost, done, counter, cpuBefore] {
             cost->cpuSeconds = ProcessCpuSeconds() - cpuBefore;
             cost->paints = counter->paints;

@@ -241,7 +241,7 @@ private slots:
                     paintedDots << painted->pos();
             });
             run = ShowMap([] {
-                QTest::qWait(100);
+                QTRY_VERIFY(Form3->PaintCount() > 0); // the paint of opening has come
                 Form3->grab();
             });
         }
@@ -491,6 +491,7 @@ private slots:
         const MapRun run = ShowMap([&] {
             CloseWhenOpened watcher(Form3);
             QTest::mouseClick(Control<QPushButton>("cmdProfile"), Qt::LeftButton);
+            // Waits for a window that must not open: 200 ms for one that opened late.
             if (!profile)
                 QTest::qWait(200);
             seen = watcher.Seen();
@@ -600,6 +601,7 @@ private slots:
             CloseWhenOpened watcher(Form3);
             Control<QAction>("PersonalIssues1")->trigger();
             Control<QAction>("EconomicIssues1")->trigger();
+            // Waits for a window that must not open: 200 ms for one that opened late.
             QTest::qWait(200);
             opened = watcher.Seen().window != nullptr;
         });
@@ -910,12 +912,14 @@ private slots:
         int painted = 0;
         const MapRun run = ShowMap([&] {
             QTRY_VERIFY(Form3->PaintCount() > 0);
-            QTest::qWait(200);
             int count = 0;
             PaintWatch watch([&](QWidget* widget) {
                 if (widget == Form3 || Form3->isAncestorOf(widget))
                     ++count;
             });
+            testing::Settle([&] { return count; });
+            count = 0;
+            // Waits for paints that must not come: an idle map gets none in a second.
             QTest::qWait(1000);
             idlePaints = count;
             painted = Form3->PaintCount();

@@ -114,7 +114,9 @@ private slots:
             QTest::keyClicks(famous_, QStringLiteral("  Someone"));
             QTest::keyClick(famous_, Qt::Key_Escape);
             openAfterEscInBox = Form2->isVisible();
-            QTest::qWait(100);
+            // The boxes' own repaints after the typing have reached the window: no refill.
+            testing::PaintCounter repaints(Form2);
+            QTRY_VERIFY(repaints.Count() > 0);
             typedEssay = profile_->toPlainText();
             typedFamous = famous_->toPlainText();
             Form2->centralWidget()->repaint();
@@ -153,6 +155,9 @@ private slots:
             idle = testing::IdlePaints(Form2);
             const int before = Form2->PaintCount();
             Form2->centralWidget()->update();
+            QTRY_VERIFY(Form2->PaintCount() > before);
+            // Waits for a second refill that must not come: a refill that changed a text would
+            // paint the window again.
             QTest::qWait(400);
             refills = Form2->PaintCount() - before;
         });

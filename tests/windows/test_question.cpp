@@ -341,6 +341,7 @@ private slots:
         bool stillOpenAfterFourSeconds = false;
         ModalAction check([&](QWidget* modal) {
             aboutWithoutTimer = modal == AboutBox && AboutBox->Timer1->Interval() == 0;
+            // Waits for a close that must not come: the splash's four seconds and a little more.
             QTimer::singleShot(4300, AboutBox, [&] {
                 stillOpenAfterFourSeconds = AboutBox->isVisible();
                 QTest::mouseClick(child<QPushButton>(AboutBox, "OKButton"), Qt::LeftButton);

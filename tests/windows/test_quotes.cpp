@@ -78,10 +78,12 @@ private slots:
         WhileOpen(Form5, [&] {
             clipboard->setText(QStringLiteral("before"));
             const int before = Form5->PaintCount();
+            testing::PaintCounter repaints(Form5);
             QTest::mouseClick(memo_->viewport(), Qt::LeftButton, {}, QPoint(30, 8));
             QTest::mouseClick(memo_->viewport(), Qt::LeftButton, Qt::ShiftModifier, {200, 40});
             QTest::mouseMove(ok_);
-            QTest::qWait(200);
+            // The repaints of the focus, the selection and the hover have reached the window.
+            QTRY_VERIFY(repaints.Count() > 0);
             refills = Form5->PaintCount() - before;
             selected = memo_->textCursor().selection().toPlainText();
             child<QAction>(Form5, "mnuEditCopy")->trigger();
@@ -132,6 +134,9 @@ private slots:
             memo_->selectAll();
             const int before = Form5->PaintCount();
             Form5->centralWidget()->update(); // the whole client area must be drawn again
+            QTRY_VERIFY(Form5->PaintCount() > before);
+            // Waits for a second refill that must not come: a refill that changed a text would
+            // paint the window again.
             QTest::qWait(400);
             refills = Form5->PaintCount() - before;
             selectedAfter = static_cast<int>(memo_->textCursor().selectedText().size());
@@ -147,7 +152,7 @@ private slots:
         WhileOpen(Form5, [&] {
             widths << topic_->width() << Form5->centralWidget()->width();
             Form5->resize(Form5->width() + 120, Form5->height() + 40);
-            QTest::qWait(50);
+            QTRY_VERIFY(Form5->centralWidget()->width() != widths.at(1));
             widths << topic_->width() << Form5->centralWidget()->width();
         });
         QCOMPARE(widths.at(0), widths.at(1));
