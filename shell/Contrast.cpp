@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QtEndian>
@@ -9,6 +10,12 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "Desktop.h"
 #include "ModalStack.h"
@@ -56,11 +63,37 @@ QString ThemeNameInSettings(const QString& text) {
     return theme;
 }
 
-QString ReadText(const QString& path) {
+// GTK's own settings files hold a few hundred bytes; anything much larger is no settings file.
+constexpr qint64 LargestSettingsFile = 8 * 1024;
+
+// The text of a settings file, or nothing if it is no regular file (a named pipe would block the
+// start-up until something writes to it, a device such as /dev/zero never ends) or is larger
+// than a settings file can be. Opened without waiting, then asked what it is.
+QString ReadSettingsFile(const QString& path) {
+#ifdef Q_OS_UNIX
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return {};
+    QFile file;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {};
+    }
+#else
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll());
+#endif
+    // Read one byte past the limit: a file that grew after it was asked still counts as large.
+    const QByteArray text = file.read(LargestSettingsFile + 1);
+    if (text.size() > LargestSettingsFile)
+        return {};
+    return QString::fromUtf8(text);
 }
 
 } // namespace
@@ -101,7 +134,7 @@ DesktopTheme ReadDesktopTheme() {
     if (userFolder.isEmpty())
         userFolder = QDir::homePath() + QStringLiteral("/.config");
     for (const QString& folder : systemFolders + QStringList{userFolder}) {
-        const QString text = ReadText(folder + QStringLiteral("/gtk-3.0/settings.ini"));
+        const QString text = ReadSettingsFile(folder + QStringLiteral("/gtk-3.0/settings.ini"));
         if (!text.isEmpty())
             theme.settingsFiles << text;
     }

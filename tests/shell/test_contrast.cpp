@@ -4,6 +4,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
 #include "Contrast.h"
 #include "MapChart.h"
 #include "Pictures.h"
@@ -55,6 +66,49 @@ QByteArray XSettingsNaming(const QByteArray& theme, QDataStream::ByteOrder order
     padded(theme);
     return data;
 }
+
+// Ends a step that outlasts its deadline instead of letting it hang the run: first it opens the
+// write end of the named pipe the step may be stuck on, which releases a reader blocked on its
+// far end, and records that it had to; a step still stuck after that ends the test program.
+class Deadline {
+public:
+    Deadline(std::chrono::milliseconds limit, QByteArray pipe)
+        : watcher_([this, limit, pipe = std::move(pipe)] {
+            std::unique_lock lock(mutex_);
+            if (finished_.wait_for(lock, limit, [this] { return done_; }))
+                return;
+            expired_ = true;
+            const int writer = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+            if (!finished_.wait_for(lock, std::chrono::seconds(5), [this] { return done_; })) {
+                std::fputs("FAIL: a step is still stuck after its deadline\n", stderr);
+                std::_Exit(3);
+            }
+        }) {}
+    ~Deadline() { Finish(); }
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+    // Whether the step had to be released.
+    bool Finish() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        finished_.notify_all();
+        if (watcher_.joinable())
+            watcher_.join();
+        return expired_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool done_ = false;
+    bool expired_ = false;
+    std::thread watcher_; // last: it starts once the rest is there
+};
 
 } // namespace
 
@@ -149,6 +203,68 @@ private slots:
             QCOMPARE(quiz::LookFor(quiz::ReadDesktopTheme()), row.look);
         }
         qunsetenv("GTK_THEME");
+    }
+
+    // A settings.ini that is no settings file is passed over at once, and the files beside it
+    // still count: a named pipe (which would block a plain read until something writes to it),
+    // a link to an endless device, and a file far larger than any settings file. A small file
+    // and a link to one are read as before.
+    void settingsFilesThatAreNoneAreIgnored() {
+        const QByteArray contrast = "[Settings]\ngtk-theme-name=HighContrast\n";
+        const QByteArray inverse = "[Settings]\ngtk-theme-name=HighContrastInverse\n";
+        enum class Kind { Pipe, EndlessDevice, Large, Small, LinkToSmall };
+        const struct {
+            const char* name;
+            Kind user;
+            Look look;
+        } rows[] = {
+            {"named pipe", Kind::Pipe, Look::HighContrast},
+            {"link to /dev/zero", Kind::EndlessDevice, Look::HighContrast},
+            {"one MiB", Kind::Large, Look::HighContrast},
+            {"two KiB", Kind::Small, Look::HighContrastInverse},
+            {"link to two KiB", Kind::LinkToSmall, Look::HighContrastInverse},
+        };
+        qunsetenv("GTK_THEME");
+        for (const auto& row : rows) {
+            QTemporaryDir folder;
+            QVERIFY(QDir(folder.path()).mkpath("system/gtk-3.0"));
+            QVERIFY(QDir(folder.path()).mkpath("user/gtk-3.0"));
+            qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folder.filePath("system")));
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("user")));
+            QFile system(folder.filePath("system/gtk-3.0/settings.ini"));
+            QVERIFY(system.open(QIODevice::WriteOnly) && system.write(contrast) > 0);
+            system.close();
+            // The user's file names the inverse theme after a comment that pads it to its size.
+            const QByteArray user = QFile::encodeName(folder.filePath("user/gtk-3.0/settings.ini"));
+            const auto write = [&](const QString& path, qsizetype size) {
+                QFile file(path);
+                return file.open(QIODevice::WriteOnly) &&
+                       file.write("#" + QByteArray(size - inverse.size() - 2, 'x') + "\n" +
+                                  inverse) == size;
+            };
+            switch (row.user) {
+            case Kind::Pipe:
+                QVERIFY(::mkfifo(user.constData(), 0600) == 0);
+                break;
+            case Kind::EndlessDevice:
+                QVERIFY(QFile::link("/dev/zero", QFile::decodeName(user)));
+                break;
+            case Kind::Large:
+                QVERIFY(write(QFile::decodeName(user), 1024 * 1024));
+                break;
+            case Kind::Small:
+                QVERIFY(write(QFile::decodeName(user), 2048));
+                break;
+            case Kind::LinkToSmall:
+                QVERIFY(write(folder.filePath("elsewhere.ini"), 2048));
+                QVERIFY(QFile::link(folder.filePath("elsewhere.ini"), QFile::decodeName(user)));
+                break;
+            }
+            Deadline deadline(std::chrono::seconds(5), user);
+            const Look look = quiz::LookFor(quiz::ReadDesktopTheme());
+            QVERIFY2(!deadline.Finish(), row.name);
+            QVERIFY2(look == row.look, row.name);
+        }
     }
 
     // The X settings manager's theme counts after GTK_THEME and before the settings files, the
