@@ -8,7 +8,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -23,13 +22,6 @@
 namespace quiz {
 
 namespace {
-
-Look currentLook = Look::Design;
-
-double Linear(int channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
 
 // The look a GTK theme name asks for, or nothing for a name that is no high-contrast theme.
 std::optional<Look> LookOfThemeName(const QString& name) {
@@ -97,17 +89,6 @@ QString ReadSettingsFile(const QString& path) {
 }
 
 } // namespace
-
-double RelativeLuminance(const QColor& colour) {
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * Linear(rgb.red()) + 0.7152 * Linear(rgb.green()) + 0.0722 * Linear(rgb.blue());
-}
-
-double ContrastRatio(const QColor& first, const QColor& second) {
-    const double a = RelativeLuminance(first);
-    const double b = RelativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 
 Look LookFor(const DesktopTheme& theme) {
     QString name = theme.gtkThemeVariable.trimmed();
@@ -197,84 +178,6 @@ QString XSettingsString(const QByteArray& settings, const QByteArray& name) {
         }
     }
     return {};
-}
-
-Look CurrentLook() {
-    return currentLook;
-}
-
-void SetLook(Look look) {
-    currentLook = look;
-}
-
-QPalette HighContrastPalette(Look look) {
-    struct Colours {
-        QRgb background;
-        QRgb text;
-        QRgb disabledText;
-        QRgb highlight;
-        QRgb highlightedText;
-        QRgb link;
-    };
-    // Light on black and black on white. Disabled text is dimmer but still 7:1 and more; the
-    // selection is a strong colour of its own, with the background's colour on it.
-    static constexpr Colours Inverse{0xff000000, 0xffffffff, 0xffa6a6a6,
-                                     0xff1aebff, 0xff000000, 0xffffff00};
-    static constexpr Colours Normal{0xffffffff, 0xff000000, 0xff555555,
-                                    0xff00007f, 0xffffffff, 0xff00007f};
-    const Colours& colours = look == Look::HighContrastInverse ? Inverse : Normal;
-
-    QPalette palette;
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text =
-            QColor::fromRgba(group == QPalette::Disabled ? colours.disabledText : colours.text);
-        const QColor background = QColor::fromRgba(colours.background);
-        for (const QPalette::ColorRole role :
-             {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
-              QPalette::ToolTipBase})
-            palette.setColor(group, role, background);
-        for (const QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
-              QPalette::ToolTipText, QPalette::PlaceholderText})
-            palette.setColor(group, role, text);
-        // The bevels and shades that styles draw frames with are the text colour, so that
-        // frames stand out as well; Mid is the one muted shade, still 3:1 and more.
-        for (const QPalette::ColorRole role :
-             {QPalette::Light, QPalette::Midlight, QPalette::Dark, QPalette::Shadow})
-            palette.setColor(group, role, text);
-        palette.setColor(group, QPalette::Mid, QColor(0x76, 0x76, 0x76));
-        palette.setColor(group, QPalette::Highlight, QColor::fromRgba(colours.highlight));
-        palette.setColor(group, QPalette::HighlightedText,
-                         QColor::fromRgba(colours.highlightedText));
-        palette.setColor(group, QPalette::Link, QColor::fromRgba(colours.link));
-        palette.setColor(group, QPalette::LinkVisited, QColor::fromRgba(colours.link));
-    }
-    return palette;
-}
-
-QColor SurfaceColour(const QColor& design) {
-    if (!IsHighContrast())
-        return design;
-    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::Window);
-}
-
-QColor TextColour(const QColor& design) {
-    if (!IsHighContrast())
-        return design;
-    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::WindowText);
-}
-
-QColor FocusColour(Look look) {
-    if (look == Look::Design)
-        return QColor::fromRgba(DesignFocus);
-    return HighContrastPalette(look).color(QPalette::Active, QPalette::Highlight);
-}
-
-QColor OutlineColour(Look look) {
-    if (look == Look::Design)
-        return QColor(0x76, 0x76, 0x76);
-    return HighContrastPalette(look).color(QPalette::Active, QPalette::WindowText);
 }
 
 } // namespace quiz

@@ -55,9 +55,7 @@ void InstallMapAccessibility() {
 } // namespace
 
 content::ChartColours ChartColoursOfLook() {
-    if (!quiz::IsHighContrast())
-        return content::DesignChartColours();
-    return content::HighContrastChartColours(quiz::HighContrastPalette(quiz::CurrentLook()));
+    return content::ChartColoursOf(quiz::CurrentLook());
 }
 
 TChartImage::TChartImage(QWidget* parent)

@@ -192,10 +192,10 @@ void TPictureImage::DrawPicture(QPainter& painter) {
         const QImage grey = bitmap_.convertToFormat(QImage::Format_Grayscale8)
                                 .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // In high contrast a logo is drawn in the text colour on the window's background.
-        stretched_ = QPixmap::fromImage(
-            quiz::IsHighContrast()
-                ? Recoloured(grey, quiz::TextColour(Qt::black), quiz::SurfaceColour(Qt::white))
-                : grey);
+        stretched_ = QPixmap::fromImage(quiz::IsHighContrast()
+                                            ? Recoloured(grey, quiz::ColourOf(quiz::Role::LogoInk),
+                                                         quiz::ColourOf(quiz::Role::LogoPaper))
+                                            : grey);
         stretched_.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(QPointF(0, 0), stretched_);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "Colours.h"
 #include "Desktop.h"
 #include "ModalStack.h"
 
@@ -56,7 +57,7 @@ protected:
     }
 
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), QColor(128, 128, 128, 112));
+        QPainter(this).fillRect(rect(), ColourOf(Role::Veil));
     }
 
 private:

@@ -16,12 +16,13 @@
 #include <unistd.h>
 
 #include "Contrast.h"
+#include "ContrastRatio.h"
 #include "MapChart.h"
 #include "Pictures.h"
 #include "Style.h"
 
-using quiz::ContrastRatio;
 using quiz::Look;
+using quiz::test::ContrastRatio;
 
 namespace {
 
@@ -29,8 +30,7 @@ constexpr Look HighContrastLooks[] = {Look::HighContrast, Look::HighContrastInve
 
 // Every colour a control or a text may stand on in a look.
 QList<QColor> Backgrounds(Look look) {
-    const QPalette palette =
-        look == Look::Design ? quiz::LightPalette() : quiz::HighContrastPalette(look);
+    const QPalette palette = quiz::PaletteOf(look);
     QList<QColor> backgrounds;
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         backgrounds << palette.color(role);
@@ -131,7 +131,7 @@ private slots:
         for (const Look look : HighContrastLooks)
             for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
                 for (const auto& [text, on] : pairs) {
-                    const QPalette palette = quiz::HighContrastPalette(look);
+                    const QPalette palette = quiz::PaletteOf(look);
                     QVERIFY2(
                         ContrastRatio(palette.color(group, text), palette.color(group, on)) >= 7,
                         qPrintable(QStringLiteral("%1 %2 %3").arg(int(look)).arg(group).arg(text)));
@@ -142,8 +142,10 @@ private slots:
     void controlMarksStandOut3To1() {
         for (const Look look : {Look::Design, Look::HighContrast, Look::HighContrastInverse})
             for (const QColor& background : Backgrounds(look)) {
-                QVERIFY(ContrastRatio(quiz::FocusColour(look), background) >= 3);
-                QVERIFY(ContrastRatio(quiz::OutlineColour(look), background) >= 3);
+                QVERIFY(ContrastRatio(quiz::ColourOf(quiz::Role::FocusMark, look), background) >=
+                        3);
+                QVERIFY(ContrastRatio(quiz::ColourOf(quiz::Role::ControlOutline, look),
+                                      background) >= 3);
             }
     }
 
@@ -152,9 +154,9 @@ private slots:
     // 7:1; on the small maps the highlighted zone stands out against the others.
     void mapsStayReadableInHighContrast() {
         for (const Look look : HighContrastLooks) {
-            const QPalette palette = quiz::HighContrastPalette(look);
+            const QPalette palette = quiz::PaletteOf(look);
             const QColor window = palette.color(QPalette::Window);
-            const content::ChartColours chart = content::HighContrastChartColours(palette);
+            const content::ChartColours chart = content::ChartColoursOf(look);
             for (const QColor& line : {chart.borders, chart.outline, chart.dot, chart.grid})
                 QVERIFY(ContrastRatio(line, chart.zones) >= 3);
             QVERIFY(ContrastRatio(chart.outline, window) >= 3);
@@ -163,7 +165,7 @@ private slots:
                 QVERIFY(ContrastRatio(chart.regionNames, under) >= 7);
                 QVERIFY(ContrastRatio(chart.lettering, under) >= 7);
             }
-            const content::SmallMapColours small = content::HighContrastSmallMapColours(palette);
+            const content::SmallMapColours small = content::SmallMapColoursOf(look);
             for (const QColor& zone : {small.highlight, small.centre, small.ink})
                 QVERIFY(ContrastRatio(zone, small.zones) >= 3);
             QVERIFY(ContrastRatio(small.ink, small.paper) >= 3);
