@@ -9,8 +9,8 @@
 
 #include "ModalResult.h"
 
-class QLabel;
-class QMessageBox;
+#include <QMessageBox>
+
 class QPushButton;
 
 namespace quiz {
@@ -31,9 +31,12 @@ TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButt
 // of dashes, every line ending in a line feed. A CR LF pair in the text is one line break.
 QString MessageAsText(const QString& title, const QString& text, const QStringList& buttons);
 
-// Ctrl+C and Ctrl+Insert in `box` put it on the clipboard as MessageAsText, as they do in the
-// program's own message dialog.
-void CopyOnCopyKeys(QMessageBox& box);
+// Shows the system's own message box with `icon`, `title`, `text` and an OK button, modal and
+// where the toolkit puts it, owned by the application rather than by a window. Ctrl+C and
+// Ctrl+Insert in it put it on the clipboard as MessageAsText, as they do in the program's own
+// message dialog.
+void RunSystemMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                         const QString& objectName = {});
 
 // For tests: answers that the next calls return at once instead of showing a dialog, and a
 // record of what those calls would have shown.

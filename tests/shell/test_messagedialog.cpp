@@ -176,7 +176,7 @@ private slots:
     // (Qt's own message box) as well; the names screen readers give the buttons are the captions
     // without their access marks, as in the copy.
     void copiesItselfAsText_data() {
-        QTest::addColumn<int>("kind"); // -1: the error box
+        QTest::addColumn<int>("kind"); // -1: the error box, -2: another system message box
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("copied");
@@ -197,6 +197,9 @@ private slots:
             << rule + QApplication::applicationName() + "\n" + rule +
                    "Not enough timers available.\n" + rule + "OK\n" + rule
             << QStringList{"OK"};
+        QTest::newRow("system box, Ctrl+Insert")
+            << -2 << int(Qt::Key_Insert) << QStringLiteral("one\r\ntwo")
+            << rule + "Asked\n" + rule + "one\ntwo\n" + rule + "OK\n" + rule << QStringList{"OK"};
     }
     void copiesItselfAsText() {
         QFETCH(int, kind);
@@ -215,7 +218,9 @@ private slots:
                 names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
             dialog->close();
         });
-        if (kind < 0)
+        if (kind == -2)
+            RunSystemMessageBox(QMessageBox::Question, QStringLiteral("Asked"), text);
+        else if (kind < 0)
             TApplication::ShowException(text);
         else
             RunMessageDialog(
