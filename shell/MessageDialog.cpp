@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <vector>
 
 #include "Accessibility.h"
 #include "Desktop.h"
@@ -22,16 +23,6 @@
 namespace quiz {
 
 namespace {
-
-std::deque<TModalResult>& QueuedAnswers() {
-    static std::deque<TModalResult> answers;
-    return answers;
-}
-
-std::vector<ShownMessage>& AnsweredMessages() {
-    static std::vector<ShownMessage> messages;
-    return messages;
-}
 
 // A CR LF pair in a message is one line break.
 QString WithLineFeeds(const QString& text) {
@@ -96,30 +87,7 @@ void RunSystemMessageBox(QMessageBox::Icon icon, const QString& title, const QSt
     Stack().Run(box, Placing::ByToolkit);
 }
 
-void QueueMessageAnswers(std::initializer_list<TModalResult> answers) {
-    QueuedAnswers().insert(QueuedAnswers().end(), answers);
-}
-
-bool HasQueuedMessageAnswers() {
-    return !QueuedAnswers().empty();
-}
-
-void ClearQueuedMessageAnswers() {
-    QueuedAnswers().clear();
-    AnsweredMessages().clear();
-}
-
-std::vector<ShownMessage> TakeAnsweredMessages() {
-    return std::exchange(AnsweredMessages(), {});
-}
-
 TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons) {
-    if (!QueuedAnswers().empty()) {
-        AnsweredMessages().push_back({text, kind, buttons});
-        const TModalResult answer = QueuedAnswers().front();
-        QueuedAnswers().pop_front();
-        return answer;
-    }
     TMessageForm dialog(text, kind, buttons);
     // On the monitor, but not over the window that asked for it.
     return Stack().Run(dialog, Placing::Centred);

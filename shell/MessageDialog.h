@@ -4,9 +4,6 @@
 #include <QFlags>
 #include <QString>
 
-#include <deque>
-#include <vector>
-
 #include "ModalResult.h"
 
 #include <QMessageBox>
@@ -38,18 +35,6 @@ QString MessageAsText(const QString& title, const QString& text, const QStringLi
 void RunSystemMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                          const QString& objectName = {});
 
-// For tests: answers that the next calls return at once instead of showing a dialog, and a
-// record of what those calls would have shown.
-struct ShownMessage {
-    QString text;
-    MessageKind kind;
-    MessageButtons buttons;
-};
-void QueueMessageAnswers(std::initializer_list<TModalResult> answers);
-bool HasQueuedMessageAnswers();
-void ClearQueuedMessageAnswers();
-std::vector<ShownMessage> TakeAnsweredMessages();
-
 } // namespace quiz
 
 // The dialog itself: title and icon of its kind, the text wrapped to half the screen width, and a
@@ -59,9 +44,6 @@ class TMessageForm : public QDialog {
 public:
     TMessageForm(const QString& text, quiz::MessageKind kind, quiz::MessageButtons buttons,
                  QWidget* parent = nullptr);
-
-    QPushButton* DefaultButton() const { return defaultButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
 
     // Accepted by the dialog's own close path: the close box and the system close command.
     void reject() override;

@@ -30,7 +30,6 @@ inline constexpr QRgb DesignWhite = 0xffffffff;
 inline constexpr QRgb DesignBlack = 0xff000000;
 inline constexpr QRgb DesignAqua = 0xff00ffff;
 inline constexpr QRgb DesignNavy = 0xff000080;
-inline constexpr QRgb DesignSurfaces[] = {DesignWhite, DesignAqua, DesignNavy};
 
 // A grey that stands out 3:1 and more against white, the button face, aqua, navy and black.
 inline constexpr QRgb MutedGrey = 0xff767676;

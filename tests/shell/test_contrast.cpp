@@ -35,7 +35,7 @@ QList<QColor> Backgrounds(Look look) {
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         backgrounds << palette.color(role);
     quiz::SetLook(look);
-    for (const QRgb surface : quiz::DesignSurfaces)
+    for (const QRgb surface : {quiz::DesignWhite, quiz::DesignAqua, quiz::DesignNavy})
         backgrounds << quiz::SurfaceColour(QColor::fromRgba(surface));
     quiz::SetLook(Look::Design);
     return backgrounds;

@@ -9,6 +9,7 @@
 #include "Answers.h"
 #include "Application.h"
 #include "GuiTestSupport.h"
+#include "MessageAnswers.h"
 #include "MessageDialog.h"
 #include "Navigation.h"
 #include "Polimap.h"
@@ -19,7 +20,12 @@
 
 using namespace quiz;
 using testing::child;
+using testing::ClearQueuedMessageAnswers;
+using testing::HasQueuedMessageAnswers;
 using testing::ModalAction;
+using testing::QueueMessageAnswers;
+using testing::ShownMessage;
+using testing::TakeAnsweredMessages;
 
 namespace {
 
@@ -209,11 +215,12 @@ private slots:
         Action("mnuHelpTakingtheQuiz")->trigger();
         auto shown = TakeAnsweredMessages();
         QCOMPARE(shown.size(), std::size_t(2));
+        // As the dialog shows it: the text's CR LF is one line break.
         QCOMPARE(shown[0].text,
                  QStringLiteral("Welcome to Quiz!  People everywhere are discovering that the old "
                                 "\"Left - Right\" axis just doesn't describe the real world.  "
                                 "Here's a system that makes a lot more sense.  I hope you enjoy "
-                                "it!\r\n-Avery Quill"));
+                                "it!\n-Avery Quill"));
         QCOMPARE(
             shown[1].text,
             QStringLiteral("Choose \"Yes\" if you (mostly) agree with each statement, \"Maybe\" "
@@ -235,7 +242,7 @@ private slots:
         const QString stray =
             QStringLiteral("Please answer each question by clicking on the Yes, No, or Maybe "
                            "buttons. When you have answered all the questions, click on Show "
-                           "Results.\r\n\r\nClick on any question to see a relevant quotation.");
+                           "Results.\n\nClick on any question to see a relevant quotation.");
         // The background and the five headings show the instruction...
         QueueMessageAnswers({mrOk, mrOk, mrOk, mrOk, mrOk, mrOk});
         Click(Form1->centralWidget(), QPoint(620, 20));
