@@ -14,6 +14,7 @@
 #include "FlowSupport.h"
 #include "Navigation.h"
 #include "Program.h"
+#include "QuestionControls.h"
 #include "Scoring.h"
 #include "Texts.h"
 
@@ -272,7 +273,7 @@ private slots:
             QCOMPARE(VisibleWindows(), QStringList{"TForm1"});
             QTRY_VERIFY(Form1->isActiveWindow());
 
-            const std::string item(quiz::QuestionAt(n).menuItemName);
+            const std::string item(testing::ControlsOf(n).menuItemName);
             const Seen byMenu = OpenAndLook(
                 Form5, [&] { ChooseWithMouse(Form1, "mnuQuotes", item.c_str()); },
                 [] { CloseBox(Form5); });
@@ -413,7 +414,7 @@ private slots:
                     [] { Click(child<QPushButton>(Form2, "Button1")); });
 
                 for (int n = 1; n <= quiz::QuestionCount; ++n) {
-                    const std::string item(quiz::QuestionAt(n).menuItemName);
+                    const std::string item(testing::ControlsOf(n).menuItemName);
                     quoteItems.push_back(OpenAndLook(
                         Form5, [&] { ChooseWithMouse(Form3, "mnuQuotes", item.c_str()); },
                         [] { Click(child<QPushButton>(Form5, "btnOK")); }));

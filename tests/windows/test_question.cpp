@@ -15,6 +15,7 @@
 #include "Polimap.h"
 #include "Program.h"
 #include "Question.h"
+#include "QuestionControls.h"
 #include "Quotes.h"
 #include "Scoring.h"
 
@@ -165,10 +166,30 @@ private slots:
         for (int n = 1; n <= 10; ++n) {
             if (n == 6)
                 expected << "EconomicIssues1=Economic Issues";
-            const Question& q = QuestionAt(n);
-            expected << QString::fromUtf8(q.menuItemName) + '=' + QString::fromUtf8(q.menuCaption);
+            const auto& controls = testing::ControlsOf(n);
+            expected << QString::fromUtf8(controls.menuItemName) + '=' +
+                            QString::fromUtf8(controls.menuCaption);
         }
         QCOMPARE(quotes, expected);
+    }
+
+    // Each topic's item in the Quotes menu reads as the catalogue's topic behind three blanks,
+    // with one access mark in it, and the marks differ within each group of five.
+    void quotesItemsShowTheirTopicWithDistinctMarks() {
+        for (int first : {1, 6}) {
+            QSet<QChar> letters;
+            for (int n = first; n < first + 5; ++n) {
+                const QString caption =
+                    Action(std::string(testing::ControlsOf(n).menuItemName).c_str())->text();
+                const QString topic = QString::fromUtf8(QuestionAt(n).topic);
+                QVERIFY2(caption.startsWith(QLatin1String("   ")), qPrintable(caption));
+                QCOMPARE(caption.count(u'&'), 1);
+                QCOMPARE(caption.mid(3).remove(u'&'), topic);
+                const QChar letter = caption.at(caption.indexOf(u'&') + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(caption));
+                letters.insert(letter);
+            }
+        }
     }
 
     void headingsDoNothing() {
@@ -190,7 +211,7 @@ private slots:
                     modal->close();
                 });
                 if (viaMenu) {
-                    const auto name = QuestionAt(n).menuItemName;
+                    const auto name = testing::ControlsOf(n).menuItemName;
                     Action(std::string(name).c_str())->trigger();
                 } else {
                     Click(child<QLabel>(Form1,
