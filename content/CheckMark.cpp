@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "Colours.h"
 #include "Pictures.h"
 
 namespace content {
@@ -22,7 +23,8 @@ public:
         tick.moveTo(2.0, 8.5);
         tick.lineTo(6.0, 12.5);
         tick.lineTo(14.0, 3.5);
-        const QColor green = mode == QIcon::Disabled ? QColor(128, 128, 128) : QColor(0, 128, 0);
+        const QColor green = quiz::ColourOf(mode == QIcon::Disabled ? quiz::Role::CheckMarkDisabled
+                                                                    : quiz::Role::CheckMark);
         painter->setPen(QPen(green, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(tick);
         painter->restore();

@@ -5,7 +5,6 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPalette>
 #include <QPolygonF>
 #include <QString>
 #include <QTransform>
@@ -197,32 +196,18 @@ QPolygonF SpokeOutline(const Spoke& spoke) {
 
 } // namespace
 
-ChartColours DesignChartColours() {
-    const QColor white(255, 255, 255);
-    const QColor black(0, 0, 0);
-    return {.zones = QColor(0, 0, 255),
-            .outline = Qt::transparent,
-            .grid = white,
-            .regionNames = white,
-            .borders = white,
-            .lettering = black,
-            .halo = Qt::transparent,
-            .dot = QColor(255, 0, 0),
-            .dotOutline = black};
-}
-
-ChartColours HighContrastChartColours(const QPalette& palette) {
-    const QColor background = palette.color(QPalette::Active, QPalette::Window);
-    const QColor text = palette.color(QPalette::Active, QPalette::WindowText);
-    return {.zones = background,
-            .outline = text,
-            .grid = palette.color(QPalette::Active, QPalette::Mid),
-            .regionNames = text,
-            .borders = text,
-            .lettering = text,
-            .halo = background,
-            .dot = QColor(255, 0, 0),
-            .dotOutline = text};
+ChartColours ChartColoursOf(quiz::Look look) {
+    using quiz::Role;
+    const auto of = [look](Role role) { return quiz::ColourOf(role, look); };
+    return {.zones = of(Role::ChartZones),
+            .outline = of(Role::ChartOutline),
+            .grid = of(Role::ChartGrid),
+            .regionNames = of(Role::ChartNames),
+            .borders = of(Role::ChartBorders),
+            .lettering = of(Role::ChartLettering),
+            .halo = of(Role::ChartHalo),
+            .dot = of(Role::ChartDot),
+            .dotOutline = of(Role::ChartDotOutline)};
 }
 
 void DrawPoliticalMap(QPainter& painter, const QRectF& box, const ChartColours& colours) {

@@ -4,8 +4,9 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include "Colours.h"
+
 class QPainter;
-class QPalette;
 
 namespace content {
 
@@ -25,20 +26,17 @@ struct ChartColours {
     QColor dotOutline;
 };
 
-// The chart as designed: a blue diamond with white lines and names, black lettering beside it,
-// a red dot outlined in black.
-ChartColours DesignChartColours();
-
-// The chart in a high-contrast palette: zones in the background colour, kept apart by borders in
-// the text colour and outlined in it, the grid in the muted shade (Mid), every name and number
-// in the text colour on a rim of the background. The dot stays red, which stands out against both
-// black and white, in an outline of the text colour.
-ChartColours HighContrastChartColours(const QPalette& palette);
+// The chart's colours in a look. As designed: a blue diamond with white lines and names, black
+// lettering beside it, a red dot outlined in black. In high contrast: zones in the background
+// colour, kept apart by borders in the text colour and outlined in it, the grid in the muted
+// shade, every name and number in the text colour on a rim of the background. The dot stays red,
+// which stands out against both black and white, in an outline of the text colour.
+ChartColours ChartColoursOf(quiz::Look look);
 
 // Draws the political map chart stretched into `box` (x and y scaled independently). It draws
 // no background: everything outside its shapes keeps what was there, and nothing is drawn
 // outside `box`. The painter's state is left as it was found.
 void DrawPoliticalMap(QPainter& painter, const QRectF& box,
-                      const ChartColours& colours = DesignChartColours());
+                      const ChartColours& colours = ChartColoursOf(quiz::Look::Design));
 
 } // namespace content

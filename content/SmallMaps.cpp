@@ -1,10 +1,8 @@
 #include "Catalogue.h"
 #include "Pictures.h"
 
-#include <QColor>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPalette>
 #include <QPolygonF>
 #include <QRectF>
 #include <QTransform>
@@ -85,16 +83,12 @@ qreal ZoneTurn(int philosophy) {
 
 } // namespace
 
-SmallMapColours DesignSmallMapColours() {
-    return {QColor(255, 255, 255), QColor(0, 0, 0), QColor(145, 145, 145), QColor(0, 250, 250),
-            QColor(0, 255, 255)};
-}
-
-SmallMapColours HighContrastSmallMapColours(const QPalette& palette) {
-    const QColor background = palette.color(QPalette::Active, QPalette::Window);
-    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
-    return {background, palette.color(QPalette::Active, QPalette::WindowText), background,
-            highlight, highlight};
+SmallMapColours SmallMapColoursOf(quiz::Look look) {
+    using quiz::Role;
+    return {quiz::ColourOf(Role::SmallMapPaper, look), quiz::ColourOf(Role::SmallMapInk, look),
+            quiz::ColourOf(Role::SmallMapZones, look),
+            quiz::ColourOf(Role::SmallMapHighlight, look),
+            quiz::ColourOf(Role::SmallMapCentre, look)};
 }
 
 void DrawSmallMap(QPainter& painter, const QRectF& box, int philosophy,

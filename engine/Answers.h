@@ -15,13 +15,10 @@ inline constexpr int QuestionCount = 10;
 enum class Group { Personal, Economic };
 
 struct Question {
-    int number;                    // 1..10, also the quotation topic number
-    Group group;                   // 1..5 personal, 6..10 economic
-    std::string_view topic;        // the word the Quotes menus show
-    std::string_view menuItemName; // object name of the Quotes menu item
-    std::string_view menuCaption;  // caption of that item, leading blanks and '&' included
-    std::string_view labelName;    // object name of the statement label
-    std::string_view statement;    // one sentence, no full stop; agreeing means less government
+    int number;                 // 1..10, also the quotation topic number
+    Group group;                // 1..5 personal, 6..10 economic
+    std::string_view topic;     // the word the Quotes menus show
+    std::string_view statement; // one sentence, no full stop; agreeing means less government
 };
 
 // The ten questions in question-number order (index 0 is question 1).

@@ -1,5 +1,7 @@
 #include "MapPlacement.h"
 
+#include "Answers.h"
+
 #include <cassert>
 #include <cstdlib>
 
@@ -14,8 +16,9 @@ std::string EconomicScoreCaption(int economic) {
 }
 
 std::string ScoringExplanation(int personal, int economic) {
-    std::string text =
-        "You get 20 for each \"Yes,\" 10 for each \"Maybe,\" and 0 for every \"No.\" ";
+    std::string text = "You get " + std::to_string(YesValue) + " for each \"Yes,\" " +
+                       std::to_string(MaybeValue) + " for each \"Maybe,\" and " +
+                       std::to_string(NoValue) + " for every \"No.\" ";
     text += "Your score on personal issues was ";
     text += std::to_string(personal);
     text += "%, and your economic score was ";

@@ -13,12 +13,25 @@ std::string_view PhilosophyLabel(int philosophy) {
     return PhilosophyLabels[static_cast<std::size_t>(philosophy - 1)];
 }
 
+namespace {
+
+// The sum of the answers to the questions of one group, as the catalogue sorts them.
+int GroupScore(const AnswerSheet& answers, Group group) {
+    int score = 0;
+    for (const Question& question : QuestionCatalogue)
+        if (question.group == group)
+            score += answers[question.number];
+    return score;
+}
+
+} // namespace
+
 int PersonalScoreOf(const AnswerSheet& answers) {
-    return answers[1] + answers[2] + answers[3] + answers[4] + answers[5];
+    return GroupScore(answers, Group::Personal);
 }
 
 int EconomicScoreOf(const AnswerSheet& answers) {
-    return answers[6] + answers[7] + answers[8] + answers[9] + answers[10];
+    return GroupScore(answers, Group::Economic);
 }
 
 int Classify(int p, int e) {

@@ -25,8 +25,6 @@ void TApplication::ShowException(const QString& message) {
     QString text = message;
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    quiz::CopyOnCopyKeys(box);
-    quiz::Stack().Run(box, quiz::Placing::ByToolkit);
+    quiz::RunSystemMessageBox(QMessageBox::Critical, QApplication::applicationName(), text,
+                              QStringLiteral("ErrorBox"));
 }

@@ -2,13 +2,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "Desktop.h"
 #include "ModalStack.h"
@@ -16,13 +22,6 @@
 namespace quiz {
 
 namespace {
-
-Look currentLook = Look::Design;
-
-double Linear(int channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
 
 // The look a GTK theme name asks for, or nothing for a name that is no high-contrast theme.
 std::optional<Look> LookOfThemeName(const QString& name) {
@@ -56,25 +55,40 @@ QString ThemeNameInSettings(const QString& text) {
     return theme;
 }
 
-QString ReadText(const QString& path) {
+// GTK's own settings files hold a few hundred bytes; anything much larger is no settings file.
+constexpr qint64 LargestSettingsFile = 8 * 1024;
+
+// The text of a settings file, or nothing if it is no regular file (a named pipe would block the
+// start-up until something writes to it, a device such as /dev/zero never ends) or is larger
+// than a settings file can be. Opened without waiting, then asked what it is.
+QString ReadSettingsFile(const QString& path) {
+#ifdef Q_OS_UNIX
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return {};
+    QFile file;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {};
+    }
+#else
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll());
+#endif
+    // Read one byte past the limit: a file that grew after it was asked still counts as large.
+    const QByteArray text = file.read(LargestSettingsFile + 1);
+    if (text.size() > LargestSettingsFile)
+        return {};
+    return QString::fromUtf8(text);
 }
 
 } // namespace
-
-double RelativeLuminance(const QColor& colour) {
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * Linear(rgb.red()) + 0.7152 * Linear(rgb.green()) + 0.0722 * Linear(rgb.blue());
-}
-
-double ContrastRatio(const QColor& first, const QColor& second) {
-    const double a = RelativeLuminance(first);
-    const double b = RelativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 
 Look LookFor(const DesktopTheme& theme) {
     QString name = theme.gtkThemeVariable.trimmed();
@@ -101,7 +115,7 @@ DesktopTheme ReadDesktopTheme() {
     if (userFolder.isEmpty())
         userFolder = QDir::homePath() + QStringLiteral("/.config");
     for (const QString& folder : systemFolders + QStringList{userFolder}) {
-        const QString text = ReadText(folder + QStringLiteral("/gtk-3.0/settings.ini"));
+        const QString text = ReadSettingsFile(folder + QStringLiteral("/gtk-3.0/settings.ini"));
         if (!text.isEmpty())
             theme.settingsFiles << text;
     }
@@ -164,84 +178,6 @@ QString XSettingsString(const QByteArray& settings, const QByteArray& name) {
         }
     }
     return {};
-}
-
-Look CurrentLook() {
-    return currentLook;
-}
-
-void SetLook(Look look) {
-    currentLook = look;
-}
-
-QPalette HighContrastPalette(Look look) {
-    struct Colours {
-        QRgb background;
-        QRgb text;
-        QRgb disabledText;
-        QRgb highlight;
-        QRgb highlightedText;
-        QRgb link;
-    };
-    // Light on black and black on white. Disabled text is dimmer but still 7:1 and more; the
-    // selection is a strong colour of its own, with the background's colour on it.
-    static constexpr Colours Inverse{0xff000000, 0xffffffff, 0xffa6a6a6,
-                                     0xff1aebff, 0xff000000, 0xffffff00};
-    static constexpr Colours Normal{0xffffffff, 0xff000000, 0xff555555,
-                                    0xff00007f, 0xffffffff, 0xff00007f};
-    const Colours& colours = look == Look::HighContrastInverse ? Inverse : Normal;
-
-    QPalette palette;
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text =
-            QColor::fromRgba(group == QPalette::Disabled ? colours.disabledText : colours.text);
-        const QColor background = QColor::fromRgba(colours.background);
-        for (const QPalette::ColorRole role :
-             {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
-              QPalette::ToolTipBase})
-            palette.setColor(group, role, background);
-        for (const QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
-              QPalette::ToolTipText, QPalette::PlaceholderText})
-            palette.setColor(group, role, text);
-        // The bevels and shades that styles draw frames with are the text colour, so that
-        // frames stand out as well; Mid is the one muted shade, still 3:1 and more.
-        for (const QPalette::ColorRole role :
-             {QPalette::Light, QPalette::Midlight, QPalette::Dark, QPalette::Shadow})
-            palette.setColor(group, role, text);
-        palette.setColor(group, QPalette::Mid, QColor(0x76, 0x76, 0x76));
-        palette.setColor(group, QPalette::Highlight, QColor::fromRgba(colours.highlight));
-        palette.setColor(group, QPalette::HighlightedText,
-                         QColor::fromRgba(colours.highlightedText));
-        palette.setColor(group, QPalette::Link, QColor::fromRgba(colours.link));
-        palette.setColor(group, QPalette::LinkVisited, QColor::fromRgba(colours.link));
-    }
-    return palette;
-}
-
-QColor SurfaceColour(const QColor& design) {
-    if (!IsHighContrast())
-        return design;
-    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::Window);
-}
-
-QColor TextColour(const QColor& design) {
-    if (!IsHighContrast())
-        return design;
-    return HighContrastPalette(CurrentLook()).color(QPalette::Active, QPalette::WindowText);
-}
-
-QColor FocusColour(Look look) {
-    if (look == Look::Design)
-        return QColor::fromRgba(DesignFocus);
-    return HighContrastPalette(look).color(QPalette::Active, QPalette::Highlight);
-}
-
-QColor OutlineColour(Look look) {
-    if (look == Look::Design)
-        return QColor(0x76, 0x76, 0x76);
-    return HighContrastPalette(look).color(QPalette::Active, QPalette::WindowText);
 }
 
 } // namespace quiz

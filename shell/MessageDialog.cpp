@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <vector>
 
 #include "Accessibility.h"
 #include "Desktop.h"
@@ -23,14 +24,26 @@ namespace quiz {
 
 namespace {
 
-std::deque<TModalResult>& QueuedAnswers() {
-    static std::deque<TModalResult> answers;
-    return answers;
+// A CR LF pair in a message is one line break.
+QString WithLineFeeds(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
 }
 
-std::vector<ShownMessage>& AnsweredMessages() {
-    static std::vector<ShownMessage> messages;
-    return messages;
+// Puts a message dialog's title, `text` and the captions of its buttons, in their order on the
+// screen from left to right, on the clipboard as MessageAsText.
+void CopyMessage(const QWidget& dialog, const QString& text) {
+    QList<QAbstractButton*> buttons = dialog.findChildren<QAbstractButton*>();
+    buttons.removeIf(
+        [&dialog](const QAbstractButton* button) { return !button->isVisibleTo(&dialog); });
+    std::stable_sort(buttons.begin(), buttons.end(), [&dialog](const QWidget* a, const QWidget* b) {
+        return a->mapTo(&dialog, QPoint()).x() < b->mapTo(&dialog, QPoint()).x();
+    });
+    QStringList captions;
+    for (const QAbstractButton* button : buttons)
+        captions << button->text();
+    QGuiApplication::clipboard()->setText(MessageAsText(dialog.windowTitle(), text, captions));
 }
 
 // Qt's own message box copies itself only on Windows; on other systems Ctrl+C does nothing there.
@@ -46,15 +59,7 @@ public:
         if (event->type() != QEvent::KeyPress ||
             !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
             return false;
-        QList<QAbstractButton*> buttons = box_.buttons();
-        std::sort(buttons.begin(), buttons.end(), [](const QWidget* a, const QWidget* b) {
-            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
-        });
-        QStringList captions;
-        for (const QAbstractButton* button : buttons)
-            captions << button->text();
-        QGuiApplication::clipboard()->setText(
-            MessageAsText(box_.windowTitle(), box_.text(), captions));
+        CopyMessage(box_, box_.text());
         return true;
     }
 
@@ -66,8 +71,7 @@ private:
 
 QString MessageAsText(const QString& title, const QString& text, const QStringList& buttons) {
     const QString rule = QStringLiteral("---------------------------\n");
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString shown = WithLineFeeds(text);
     QStringList captions;
     for (const QString& caption : buttons)
         captions << WithoutAccelerator(caption);
@@ -75,34 +79,15 @@ QString MessageAsText(const QString& title, const QString& text, const QStringLi
            captions.join(QStringLiteral("   ")) + u'\n' + rule;
 }
 
-void CopyOnCopyKeys(QMessageBox& box) {
+void RunSystemMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                         const QString& objectName) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok);
+    box.setObjectName(objectName);
     new MessageBoxCopy(box);
-}
-
-void QueueMessageAnswers(std::initializer_list<TModalResult> answers) {
-    QueuedAnswers().insert(QueuedAnswers().end(), answers);
-}
-
-bool HasQueuedMessageAnswers() {
-    return !QueuedAnswers().empty();
-}
-
-void ClearQueuedMessageAnswers() {
-    QueuedAnswers().clear();
-    AnsweredMessages().clear();
-}
-
-std::vector<ShownMessage> TakeAnsweredMessages() {
-    return std::exchange(AnsweredMessages(), {});
+    Stack().Run(box, Placing::ByToolkit);
 }
 
 TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButtons buttons) {
-    if (!QueuedAnswers().empty()) {
-        AnsweredMessages().push_back({text, kind, buttons});
-        const TModalResult answer = QueuedAnswers().front();
-        QueuedAnswers().pop_front();
-        return answer;
-    }
     TMessageForm dialog(text, kind, buttons);
     // On the monitor, but not over the window that asked for it.
     return Stack().Run(dialog, Placing::Centred);
@@ -129,8 +114,7 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
 
     // 3: the text wrapped at half the width of the screen it will show on; a CR LF pair is one
     // line break.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString shown = WithLineFeeds(text);
     const QScreen* screen = ScreenOf(Stack().Opener());
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     const QRect textRect =
@@ -208,11 +192,7 @@ void TMessageForm::reject() {
 
 void TMessageForm::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        QStringList captions;
-        for (const QPushButton* button : findChildren<QPushButton*>())
-            captions << button->text();
-        QGuiApplication::clipboard()->setText(MessageAsText(
-            windowTitle(), findChild<QLabel*>(QStringLiteral("Message"))->text(), captions));
+        CopyMessage(*this, findChild<QLabel*>(QStringLiteral("Message"))->text());
         return;
     }
     // Esc presses the cancel button (OK or No); the close box alone answers 2.

@@ -4,13 +4,10 @@
 #include <QFlags>
 #include <QString>
 
-#include <deque>
-#include <vector>
-
 #include "ModalResult.h"
 
-class QLabel;
-class QMessageBox;
+#include <QMessageBox>
+
 class QPushButton;
 
 namespace quiz {
@@ -31,21 +28,12 @@ TModalResult RunMessageDialog(const QString& text, MessageKind kind, MessageButt
 // of dashes, every line ending in a line feed. A CR LF pair in the text is one line break.
 QString MessageAsText(const QString& title, const QString& text, const QStringList& buttons);
 
-// Ctrl+C and Ctrl+Insert in `box` put it on the clipboard as MessageAsText, as they do in the
-// program's own message dialog.
-void CopyOnCopyKeys(QMessageBox& box);
-
-// For tests: answers that the next calls return at once instead of showing a dialog, and a
-// record of what those calls would have shown.
-struct ShownMessage {
-    QString text;
-    MessageKind kind;
-    MessageButtons buttons;
-};
-void QueueMessageAnswers(std::initializer_list<TModalResult> answers);
-bool HasQueuedMessageAnswers();
-void ClearQueuedMessageAnswers();
-std::vector<ShownMessage> TakeAnsweredMessages();
+// Shows the system's own message box with `icon`, `title`, `text` and an OK button, modal and
+// where the toolkit puts it, owned by the application rather than by a window. Ctrl+C and
+// Ctrl+Insert in it put it on the clipboard as MessageAsText, as they do in the program's own
+// message dialog.
+void RunSystemMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                         const QString& objectName = {});
 
 } // namespace quiz
 
@@ -56,9 +44,6 @@ class TMessageForm : public QDialog {
 public:
     TMessageForm(const QString& text, quiz::MessageKind kind, quiz::MessageButtons buttons,
                  QWidget* parent = nullptr);
-
-    QPushButton* DefaultButton() const { return defaultButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
 
     // Accepted by the dialog's own close path: the close box and the system close command.
     void reject() override;

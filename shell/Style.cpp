@@ -175,7 +175,7 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
         const qreal radius = (box.width() + (box.width() + 1) % 2) / 2.0 - 1;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
-        painter->setPen(QPen(OutlineColour(CurrentLook())));
+        painter->setPen(QPen(ColourOf(Role::ControlOutline)));
         painter->setBrush(Qt::NoBrush);
         painter->drawEllipse(QPointF(box.center() + QPoint(1, 1)), radius, radius);
         painter->restore();
@@ -206,7 +206,7 @@ void TStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     const auto last = [](qreal device) { return std::floor(device + 1e-3) + 0.5; };
     const QRectF centres(QPointF(first(topLeft.x()), first(topLeft.y())),
                          QPointF(last(bottomRight.x()), last(bottomRight.y())));
-    const QColor line = IsHighContrast() ? OutlineColour(CurrentLook())
+    const QColor line = IsHighContrast() ? ColourOf(Role::ControlOutline)
                                          : option->palette.window().color().darker(140);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -231,7 +231,7 @@ bool TStyle::DrawHighContrastFrame(PrimitiveElement element, const QStyleOption*
     if (menu)
         painter->fillRect(option->rect, option->palette.window());
     painter->setPen(
-        QPen(OutlineColour(CurrentLook()), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        QPen(ColourOf(Role::ControlOutline), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
     const qreal inset = width / 2.0;
     painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
@@ -246,56 +246,18 @@ void TStyle::DrawFocusMark(const QRect& rect, QPainter* painter) {
     // navy.
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(FocusColour(CurrentLook()), FocusMarkWidth, Qt::SolidLine, Qt::SquareCap,
+    painter->setPen(QPen(ColourOf(Role::FocusMark), FocusMarkWidth, Qt::SolidLine, Qt::SquareCap,
                          Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter->restore();
 }
 
-QPalette LightPalette() {
-    struct RoleColours {
-        QPalette::ColorRole role;
-        QRgb normal;   // active and inactive windows
-        QRgb disabled; // disabled controls
-    };
-    static constexpr RoleColours Table[] = {
-        {QPalette::WindowText, 0xff000000, 0xffbebebe},
-        {QPalette::Button, 0xffefefef, 0xffefefef},
-        {QPalette::Light, 0xffffffff, 0xffffffff},
-        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
-        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
-        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
-        {QPalette::Text, 0xff000000, 0xffbebebe},
-        {QPalette::BrightText, 0xffffffff, 0xffffffff},
-        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
-        {QPalette::Base, 0xffffffff, 0xffefefef},
-        {QPalette::Window, 0xffefefef, 0xffefefef},
-        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
-        {QPalette::Highlight, 0xff308cc6, 0xff919191},
-        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
-        {QPalette::Link, 0xff0000ff, 0xff0000ff},
-        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
-        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
-        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
-        {QPalette::ToolTipText, 0xff000000, 0xff000000},
-        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
-    };
-    QPalette palette;
-    for (const RoleColours& entry : Table) {
-        palette.setColor(QPalette::Active, entry.role, QColor::fromRgba(entry.normal));
-        palette.setColor(QPalette::Inactive, entry.role, QColor::fromRgba(entry.normal));
-        palette.setColor(QPalette::Disabled, entry.role, QColor::fromRgba(entry.disabled));
-    }
-    return palette;
-}
-
 void InstallStyle() {
     SetLook(LookFor(ReadDesktopTheme()));
     QApplication::setStyle(new TStyle);
     // Also replaces the theme's own palettes for menus, menu bars and other control classes.
-    QApplication::setPalette(IsHighContrast() ? HighContrastPalette(CurrentLook())
-                                              : LightPalette());
+    QApplication::setPalette(PaletteOf(CurrentLook()));
 }
 
 } // namespace quiz

@@ -34,7 +34,6 @@ public:
 
     // The focus mark: a frame two pixels wide just inside `rect`, in the design's colour or the
     // high-contrast one of this run.
-    static constexpr QRgb FocusMarkColour = DesignFocus;
     static constexpr int FocusMarkWidth = 2;
     static void DrawFocusMark(const QRect& rect, QPainter* painter);
 
@@ -45,14 +44,8 @@ private:
                                       QPainter* painter);
 };
 
-// The light palette the windows are designed in: black window text, light grey window and button
-// faces, white text boxes. The program uses it whatever palette the desktop's theme prefers,
-// because the windows fix their own background colours and text in a dark theme's colours would
-// be unreadable on them.
-QPalette LightPalette();
-
 // Decides the look of this run from the desktop's theme, then makes TStyle the application's
-// style and LightPalette its palette, or the high-contrast palette that the desktop asks for.
+// style and the look's palette its palette (PaletteOf).
 void InstallStyle();
 
 } // namespace quiz

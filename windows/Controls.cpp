@@ -1,6 +1,69 @@
 #include "Controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QTimer>
+
+#include "ModalStack.h"
+
+namespace {
+
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(TPicture* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override {
+        return picture()->IsClickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override {
+        return picture()->IsClickable() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString& actionName) override {
+        auto* clickable = qobject_cast<TClickablePicture*>(picture());
+        if (actionName == pressAction() && clickable && clickable->IsClickable() &&
+            quiz::Stack().TakesInput(*clickable))
+            QTimer::singleShot(0, clickable, [clickable] { emit clickable->Click(); });
+    }
+
+private:
+    TPicture* picture() const { return static_cast<TPicture*>(widget()); }
+};
+
+// Answers for every kind of picture, by its most derived class name, and leaves everything else
+// to the other factories.
+QAccessibleInterface* PictureAccessibleFactory(const QString& className, QObject* object) {
+    auto* picture = qobject_cast<TPicture*>(object);
+    if (picture && className == QLatin1String(object->metaObject()->className()))
+        return new PictureAccessible(picture);
+    return nullptr;
+}
+
+} // namespace
+
+TPicture::TPicture(QWidget* parent)
+    : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PictureAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void TClickablePicture::mousePressEvent(QMouseEvent* event) {
+    click_.Press(event);
+    QWidget::mousePressEvent(event);
+}
+
+void TClickablePicture::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    if (click_.Release(event, rect()))
+        emit Click();
+}
 
 void ClickTracker::Press(const QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QWidget>
-
 #include "Controls.h"
 #include "MapChart.h"
 
@@ -13,7 +11,7 @@ content::ChartColours ChartColoursOfLook();
 // The political map chart, stretched to fill the whole control. It draws no background, so the
 // window's colour shows around the diamond, and it has no click action. Screen readers see it as
 // a picture.
-class TChartImage : public QWidget {
+class TChartImage : public TPicture {
     Q_OBJECT
 public:
     explicit TChartImage(QWidget* parent = nullptr);
@@ -29,7 +27,7 @@ private:
 // longer side with the odd pixel going to the right, red with a 1-pixel outline, black in the
 // design's look. Around the circle the control is transparent, and it lets every click through
 // to what lies below.
-class TRedDot : public QWidget {
+class TRedDot : public TPicture {
     Q_OBJECT
 public:
     explicit TRedDot(QWidget* parent = nullptr);
@@ -46,18 +44,8 @@ private:
 
 // An empty picture that only catches clicks: it draws nothing, and a left button pressed and
 // released inside it is a click. Screen readers see it as a button they can press.
-class THotZoneImage : public QWidget {
+class THotZoneImage : public TClickablePicture {
     Q_OBJECT
 public:
-    explicit THotZoneImage(QWidget* parent = nullptr);
-
-signals:
-    void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    ClickTracker click_;
+    using TClickablePicture::TClickablePicture;
 };

@@ -224,13 +224,10 @@ void TForm3::Quizhistory1Click() {
 
 void TForm3::Hmmmm1Click() {
     // The system's own message box, owned by the application rather than by this window.
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Try It Yourself!"),
-                    QStringLiteral("Try taking the quiz again, but this time answer according to "
-                                   "current U.S. policy, instead of your own beliefs.  How does "
-                                   "the country score?"),
-                    QMessageBox::Ok);
-    quiz::CopyOnCopyKeys(box);
-    quiz::Stack().Run(box, quiz::Placing::ByToolkit);
+    quiz::RunSystemMessageBox(
+        QMessageBox::Question, QStringLiteral("Try It Yourself!"),
+        QStringLiteral("Try taking the quiz again, but this time answer according to current "
+                       "U.S. policy, instead of your own beliefs.  How does the country score?"));
 }
 
 void TForm3::mnuHelpScoringClick() {

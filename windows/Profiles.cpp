@@ -20,10 +20,7 @@ TForm2::TForm2(QWidget* parent)
     SetFramePosition(84, 10);
     SetColor(QColor::fromRgba(quiz::DesignNavy));
 
-    const content::SmallMapColours colours =
-        quiz::IsHighContrast()
-            ? content::HighContrastSmallMapColours(quiz::HighContrastPalette(quiz::CurrentLook()))
-            : content::DesignSmallMapColours();
+    const content::SmallMapColours colours = content::SmallMapColoursOf(quiz::CurrentLook());
     int philosophy = 1;
     for (TPictureImage* map : SmallMaps()) {
         map->SetDrawing([philosophy, colours](QPainter& painter, const QRectF& box) {

@@ -1,20 +1,14 @@
 #include "ReadingWidgets.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextDocumentFragment>
-#include <QTimer>
 
 #include "Contrast.h"
-#include "ModalStack.h"
 #include "Style.h"
 
 void TTextBox::paintEvent(QPaintEvent* event) {
@@ -59,33 +53,6 @@ void TReadingMemo::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-// A picture is a graphic to a screen reader; one that takes clicks is a button with a press
-// action, which does what a click does.
-class PictureAccessible : public QAccessibleWidget {
-public:
-    explicit PictureAccessible(TPictureImage* picture)
-        : QAccessibleWidget(picture, QAccessible::Graphic) {}
-
-    // Decided when asked: the interface may exist before the click handler is connected.
-    QAccessible::Role role() const override {
-        return picture()->IsClickable() ? QAccessible::Button : QAccessible::Graphic;
-    }
-
-    QStringList actionNames() const override {
-        return picture()->IsClickable() ? QStringList{pressAction()} : QStringList{};
-    }
-
-    void doAction(const QString& actionName) override {
-        // Once the call has returned, as with a push button: the window it opens is modal.
-        TPictureImage* image = picture();
-        if (actionName == pressAction() && image->IsClickable() && quiz::Stack().TakesInput(*image))
-            QTimer::singleShot(0, image, [image] { emit image->Click(); });
-    }
-
-private:
-    TPictureImage* picture() const { return static_cast<TPictureImage*>(widget()); }
-};
-
 // A grey picture in two colours of its own: black becomes `ink`, white `paper`, and each grey
 // between them the mix of the two in its proportion.
 QImage Recoloured(const QImage& grey, const QColor& ink, const QColor& paper) {
@@ -105,22 +72,10 @@ QImage Recoloured(const QImage& grey, const QColor& ink, const QColor& paper) {
     return picture;
 }
 
-QAccessibleInterface* PictureAccessibleFactory(const QString& className, QObject* object) {
-    auto* picture = qobject_cast<TPictureImage*>(object);
-    if (picture && className == QLatin1String(TPictureImage::staticMetaObject.className()))
-        return new PictureAccessible(picture);
-    return nullptr;
-}
-
 } // namespace
 
 TPictureImage::TPictureImage(QWidget* parent)
-    : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(PictureAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    : TClickablePicture(parent) {
     // Both kinds of picture cover the whole control, so nothing behind it needs repainting when
     // it is shown or repainted.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -143,7 +98,7 @@ void TPictureImage::SetBitmap(std::function<QImage()> bitmap) {
 }
 
 bool TPictureImage::IsClickable() const {
-    return isSignalConnected(QMetaMethod::fromSignal(&TPictureImage::Click));
+    return isSignalConnected(QMetaMethod::fromSignal(&TClickablePicture::Click));
 }
 
 void TPictureImage::paintEvent(QPaintEvent*) {
@@ -192,23 +147,11 @@ void TPictureImage::DrawPicture(QPainter& painter) {
         const QImage grey = bitmap_.convertToFormat(QImage::Format_Grayscale8)
                                 .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // In high contrast a logo is drawn in the text colour on the window's background.
-        stretched_ = QPixmap::fromImage(
-            quiz::IsHighContrast()
-                ? Recoloured(grey, quiz::TextColour(Qt::black), quiz::SurfaceColour(Qt::white))
-                : grey);
+        stretched_ = QPixmap::fromImage(quiz::IsHighContrast()
+                                            ? Recoloured(grey, quiz::ColourOf(quiz::Role::LogoInk),
+                                                         quiz::ColourOf(quiz::Role::LogoPaper))
+                                            : grey);
         stretched_.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(QPointF(0, 0), stretched_);
-}
-
-void TPictureImage::mousePressEvent(QMouseEvent* event) {
-    click_.Press(event);
-    QWidget::mousePressEvent(event);
-}
-
-void TPictureImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mouseReleaseEvent(event);
-    if (click_.Release(event, rect()))
-        emit Click();
 }

@@ -45,7 +45,7 @@ protected:
 // a bitmap. A left button pressed and released inside the control is a click; screen readers see
 // a clickable picture as a button they can press. A picture that takes the focus shows the
 // style's focus mark along its edges while it has it.
-class TPictureImage : public QWidget {
+class TPictureImage : public TClickablePicture {
     Q_OBJECT
 public:
     using Drawing = std::function<void(QPainter&, const QRectF&)>;
@@ -58,18 +58,13 @@ public:
     void SetBitmap(std::function<QImage()> bitmap);
 
     // Whether anything listens to Click(); decides how the picture presents itself to assistive
-    // technology.
-    bool IsClickable() const;
-
-signals:
-    void Click();
+    // technology, and whether Space and Enter click it.
+    bool IsClickable() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     // Space and Enter on a clickable picture that has the focus do what a click does.
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void DrawPicture(QPainter& painter);
@@ -78,5 +73,4 @@ private:
     std::function<QImage()> loadBitmap_;
     QImage bitmap_;
     QPixmap stretched_; // the bitmap resampled to the control's size, made on first paint
-    ClickTracker click_;
 };

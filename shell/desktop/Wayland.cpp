@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "Colours.h"
 #include "Desktop.h"
 #include "ModalStack.h"
 
@@ -64,7 +65,7 @@ protected:
     }
 
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), QColor(128, 128, 128, 112));
+        QPainter(this).fillRect(rect(), ColourOf(Role::Veil));
     }
 
 private:

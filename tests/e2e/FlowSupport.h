@@ -20,6 +20,7 @@
 
 #include "Form.h"
 #include "GuiTestSupport.h"
+#include "MessageAnswers.h"
 #include "MessageDialog.h"
 
 #include "Answers.h"
@@ -277,14 +278,14 @@ inline QString Statement(int question) {
 // Before each test: no problems noted and no dialog answers queued.
 inline void StartTest() {
     Problems().clear();
-    quiz::ClearQueuedMessageAnswers();
+    testing::ClearQueuedMessageAnswers();
 }
 
 // After each test: nothing went wrong in a callback, every queued answer was used, and no modal
 // window or menu was left open.
 inline void CheckTestEnd() {
     QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join(QStringLiteral("; "))));
-    QVERIFY(!quiz::HasQueuedMessageAnswers());
+    QVERIFY(!testing::HasQueuedMessageAnswers());
     QVERIFY(!Modal());
     QVERIFY(!QApplication::activePopupWidget());
 }

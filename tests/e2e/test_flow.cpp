@@ -14,6 +14,7 @@
 #include "FlowSupport.h"
 #include "Navigation.h"
 #include "Program.h"
+#include "QuestionControls.h"
 #include "Scoring.h"
 #include "Texts.h"
 
@@ -208,10 +209,10 @@ private slots:
                         title = AboutBox->windowTitle();
                         armedWith = AboutBox->Timer1->Interval();
                         // A click on the quiz window's background would show the instruction.
-                        quiz::QueueMessageAnswers({mrOk});
+                        testing::QueueMessageAnswers({mrOk});
                         Click(Form1->centralWidget(), QPoint(620, 20));
-                        quizTookAClick = !quiz::HasQueuedMessageAnswers();
-                        quiz::ClearQueuedMessageAnswers();
+                        quizTookAClick = !testing::HasQueuedMessageAnswers();
+                        testing::ClearQueuedMessageAnswers();
                         // Paints of the quiz window while the splash is up only redraw it.
                         Form1->centralWidget()->repaint();
                         // Waits for a second splash that must not open over the first.
@@ -238,10 +239,10 @@ private slots:
         QVERIFY(!AboutBox->Timer1->IsRunning());
         QCOMPARE(RadioSheet(), AllMaybe);
         // The click that the splash kept from the quiz window reaches it now.
-        quiz::QueueMessageAnswers({mrOk});
+        testing::QueueMessageAnswers({mrOk});
         Click(Form1->centralWidget(), QPoint(620, 20));
-        QVERIFY(!quiz::HasQueuedMessageAnswers());
-        QCOMPARE(quiz::TakeAnsweredMessages().size(), std::size_t(1));
+        QVERIFY(!testing::HasQueuedMessageAnswers());
+        QCOMPARE(testing::TakeAnsweredMessages().size(), std::size_t(1));
 
         // Later paints, minimising and restoring: no second splash.
         Form1->showMinimized();
@@ -275,7 +276,7 @@ private slots:
             QCOMPARE(VisibleWindows(), QStringList{"TForm1"});
             QTRY_VERIFY(Form1->isActiveWindow());
 
-            const std::string item(quiz::QuestionAt(n).menuItemName);
+            const std::string item(testing::ControlsOf(n).menuItemName);
             const Seen byMenu = OpenAndLook(
                 Form5, [&] { ChooseWithMouse(Form1, "mnuQuotes", item.c_str()); },
                 [] { CloseBox(Form5); });
@@ -420,7 +421,7 @@ private slots:
                     [] { Click(child<QPushButton>(Form2, "Button1")); });
 
                 for (int n = 1; n <= quiz::QuestionCount; ++n) {
-                    const std::string item(quiz::QuestionAt(n).menuItemName);
+                    const std::string item(testing::ControlsOf(n).menuItemName);
                     quoteItems.push_back(OpenAndLook(
                         Form5, [&] { ChooseWithMouse(Form3, "mnuQuotes", item.c_str()); },
                         [] { Click(child<QPushButton>(Form5, "btnOK")); }));
@@ -564,7 +565,7 @@ private slots:
         Watchdog dog(30000);
         const QString answers = RadioSheet();
         QVERIFY(answers != AllMaybe);
-        quiz::QueueMessageAnswers({mrOk}); // the result message
+        testing::QueueMessageAnswers({mrOk}); // the result message
         const Cycle cycle = ShowResults(nullptr, [] { CloseBox(Form3); });
         QVERIFY(cycle.mapOnTop);
         QCOMPARE(cycle.personalCaption, PersonalCaption(70));
@@ -596,11 +597,11 @@ private slots:
         };
 
         AnswerWithClicks(answers);
-        quiz::QueueMessageAnswers({mrOk, mrYes}); // result message, then Restart: Yes
+        testing::QueueMessageAnswers({mrOk, mrYes}); // result message, then Restart: Yes
         ShowResults(nullptr, restart);
         QCOMPARE(RadioSheet(), answers);
 
-        quiz::QueueMessageAnswers({mrOk});
+        testing::QueueMessageAnswers({mrOk});
         Question question;
         const Cycle cycle = ShowResults(nullptr, [&] {
             question = AnswerRestart(restart, [&](QWidget* dialog) {

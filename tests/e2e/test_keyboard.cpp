@@ -113,7 +113,7 @@ bool ResultsByKeys(Qt::Key press, Qt::Key closeResult, const std::function<void(
     WithModal(
         Form3,
         [&] {
-            if (quiz::HasQueuedMessageAnswers())
+            if (testing::HasQueuedMessageAnswers())
                 return Key(press);
             WithMessage([&] { Key(press); }, [&](QWidget*) { Key(closeResult); });
         },
@@ -538,7 +538,7 @@ private slots:
         for (int n = 1; n <= 10; ++n)
             Click(Radio(n, n % 2 ? u'Y' : u'N'));
         const QString answers = RadioSheet();
-        quiz::QueueMessageAnswers({mrOk, keep ? mrNo : mrYes});
+        testing::QueueMessageAnswers({mrOk, keep ? mrNo : mrYes});
         QVERIFY(ResultsByKeys(Qt::Key_Return, Qt::Key_Return, chooseRestart));
         QCOMPARE(quiz::KeepAnswers, !keep);
         for (int n = 1; n <= 10; ++n)

@@ -4,13 +4,25 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
 #include "Contrast.h"
+#include "ContrastRatio.h"
 #include "MapChart.h"
 #include "Pictures.h"
 #include "Style.h"
 
-using quiz::ContrastRatio;
 using quiz::Look;
+using quiz::test::ContrastRatio;
 
 namespace {
 
@@ -18,13 +30,12 @@ constexpr Look HighContrastLooks[] = {Look::HighContrast, Look::HighContrastInve
 
 // Every colour a control or a text may stand on in a look.
 QList<QColor> Backgrounds(Look look) {
-    const QPalette palette =
-        look == Look::Design ? quiz::LightPalette() : quiz::HighContrastPalette(look);
+    const QPalette palette = quiz::PaletteOf(look);
     QList<QColor> backgrounds;
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         backgrounds << palette.color(role);
     quiz::SetLook(look);
-    for (const QRgb surface : quiz::DesignSurfaces)
+    for (const QRgb surface : {quiz::DesignWhite, quiz::DesignAqua, quiz::DesignNavy})
         backgrounds << quiz::SurfaceColour(QColor::fromRgba(surface));
     quiz::SetLook(Look::Design);
     return backgrounds;
@@ -56,6 +67,49 @@ QByteArray XSettingsNaming(const QByteArray& theme, QDataStream::ByteOrder order
     return data;
 }
 
+// Ends a step that outlasts its deadline instead of letting it hang the run: first it opens the
+// write end of the named pipe the step may be stuck on, which releases a reader blocked on its
+// far end, and records that it had to; a step still stuck after that ends the test program.
+class Deadline {
+public:
+    Deadline(std::chrono::milliseconds limit, QByteArray pipe)
+        : watcher_([this, limit, pipe = std::move(pipe)] {
+            std::unique_lock lock(mutex_);
+            if (finished_.wait_for(lock, limit, [this] { return done_; }))
+                return;
+            expired_ = true;
+            const int writer = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+            if (!finished_.wait_for(lock, std::chrono::seconds(5), [this] { return done_; })) {
+                std::fputs("FAIL: a step is still stuck after its deadline\n", stderr);
+                std::_Exit(3);
+            }
+        }) {}
+    ~Deadline() { Finish(); }
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+    // Whether the step had to be released.
+    bool Finish() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        finished_.notify_all();
+        if (watcher_.joinable())
+            watcher_.join();
+        return expired_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool done_ = false;
+    bool expired_ = false;
+    std::thread watcher_; // last: it starts once the rest is there
+};
+
 } // namespace
 
 class TestContrast : public QObject {
@@ -77,7 +131,7 @@ private slots:
         for (const Look look : HighContrastLooks)
             for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
                 for (const auto& [text, on] : pairs) {
-                    const QPalette palette = quiz::HighContrastPalette(look);
+                    const QPalette palette = quiz::PaletteOf(look);
                     QVERIFY2(
                         ContrastRatio(palette.color(group, text), palette.color(group, on)) >= 7,
                         qPrintable(QStringLiteral("%1 %2 %3").arg(int(look)).arg(group).arg(text)));
@@ -88,8 +142,10 @@ private slots:
     void controlMarksStandOut3To1() {
         for (const Look look : {Look::Design, Look::HighContrast, Look::HighContrastInverse})
             for (const QColor& background : Backgrounds(look)) {
-                QVERIFY(ContrastRatio(quiz::FocusColour(look), background) >= 3);
-                QVERIFY(ContrastRatio(quiz::OutlineColour(look), background) >= 3);
+                QVERIFY(ContrastRatio(quiz::ColourOf(quiz::Role::FocusMark, look), background) >=
+                        3);
+                QVERIFY(ContrastRatio(quiz::ColourOf(quiz::Role::ControlOutline, look),
+                                      background) >= 3);
             }
     }
 
@@ -98,9 +154,9 @@ private slots:
     // 7:1; on the small maps the highlighted zone stands out against the others.
     void mapsStayReadableInHighContrast() {
         for (const Look look : HighContrastLooks) {
-            const QPalette palette = quiz::HighContrastPalette(look);
+            const QPalette palette = quiz::PaletteOf(look);
             const QColor window = palette.color(QPalette::Window);
-            const content::ChartColours chart = content::HighContrastChartColours(palette);
+            const content::ChartColours chart = content::ChartColoursOf(look);
             for (const QColor& line : {chart.borders, chart.outline, chart.dot, chart.grid})
                 QVERIFY(ContrastRatio(line, chart.zones) >= 3);
             QVERIFY(ContrastRatio(chart.outline, window) >= 3);
@@ -109,7 +165,7 @@ private slots:
                 QVERIFY(ContrastRatio(chart.regionNames, under) >= 7);
                 QVERIFY(ContrastRatio(chart.lettering, under) >= 7);
             }
-            const content::SmallMapColours small = content::HighContrastSmallMapColours(palette);
+            const content::SmallMapColours small = content::SmallMapColoursOf(look);
             for (const QColor& zone : {small.highlight, small.centre, small.ink})
                 QVERIFY(ContrastRatio(zone, small.zones) >= 3);
             QVERIFY(ContrastRatio(small.ink, small.paper) >= 3);
@@ -149,6 +205,68 @@ private slots:
             QCOMPARE(quiz::LookFor(quiz::ReadDesktopTheme()), row.look);
         }
         qunsetenv("GTK_THEME");
+    }
+
+    // A settings.ini that is no settings file is passed over at once, and the files beside it
+    // still count: a named pipe (which would block a plain read until something writes to it),
+    // a link to an endless device, and a file far larger than any settings file. A small file
+    // and a link to one are read as before.
+    void settingsFilesThatAreNoneAreIgnored() {
+        const QByteArray contrast = "[Settings]\ngtk-theme-name=HighContrast\n";
+        const QByteArray inverse = "[Settings]\ngtk-theme-name=HighContrastInverse\n";
+        enum class Kind { Pipe, EndlessDevice, Large, Small, LinkToSmall };
+        const struct {
+            const char* name;
+            Kind user;
+            Look look;
+        } rows[] = {
+            {"named pipe", Kind::Pipe, Look::HighContrast},
+            {"link to /dev/zero", Kind::EndlessDevice, Look::HighContrast},
+            {"one MiB", Kind::Large, Look::HighContrast},
+            {"two KiB", Kind::Small, Look::HighContrastInverse},
+            {"link to two KiB", Kind::LinkToSmall, Look::HighContrastInverse},
+        };
+        qunsetenv("GTK_THEME");
+        for (const auto& row : rows) {
+            QTemporaryDir folder;
+            QVERIFY(QDir(folder.path()).mkpath("system/gtk-3.0"));
+            QVERIFY(QDir(folder.path()).mkpath("user/gtk-3.0"));
+            qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folder.filePath("system")));
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("user")));
+            QFile system(folder.filePath("system/gtk-3.0/settings.ini"));
+            QVERIFY(system.open(QIODevice::WriteOnly) && system.write(contrast) > 0);
+            system.close();
+            // The user's file names the inverse theme after a comment that pads it to its size.
+            const QByteArray user = QFile::encodeName(folder.filePath("user/gtk-3.0/settings.ini"));
+            const auto write = [&](const QString& path, qsizetype size) {
+                QFile file(path);
+                return file.open(QIODevice::WriteOnly) &&
+                       file.write("#" + QByteArray(size - inverse.size() - 2, 'x') + "\n" +
+                                  inverse) == size;
+            };
+            switch (row.user) {
+            case Kind::Pipe:
+                QVERIFY(::mkfifo(user.constData(), 0600) == 0);
+                break;
+            case Kind::EndlessDevice:
+                QVERIFY(QFile::link("/dev/zero", QFile::decodeName(user)));
+                break;
+            case Kind::Large:
+                QVERIFY(write(QFile::decodeName(user), 1024 * 1024));
+                break;
+            case Kind::Small:
+                QVERIFY(write(QFile::decodeName(user), 2048));
+                break;
+            case Kind::LinkToSmall:
+                QVERIFY(write(folder.filePath("elsewhere.ini"), 2048));
+                QVERIFY(QFile::link(folder.filePath("elsewhere.ini"), QFile::decodeName(user)));
+                break;
+            }
+            Deadline deadline(std::chrono::seconds(5), user);
+            const Look look = quiz::LookFor(quiz::ReadDesktopTheme());
+            QVERIFY2(!deadline.Finish(), row.name);
+            QVERIFY2(look == row.look, row.name);
+        }
     }
 
     // The X settings manager's theme counts after GTK_THEME and before the settings files, the

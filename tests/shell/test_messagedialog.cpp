@@ -6,11 +6,16 @@
 
 #include "Application.h"
 #include "GuiTestSupport.h"
+#include "MessageAnswers.h"
 #include "MessageDialog.h"
 
 using namespace quiz;
 using testing::child;
+using testing::ClearQueuedMessageAnswers;
+using testing::HasQueuedMessageAnswers;
 using testing::ModalAction;
+using testing::QueueMessageAnswers;
+using testing::TakeAnsweredMessages;
 
 namespace {
 
@@ -24,6 +29,16 @@ TModalResult RunAndAct(const QString& text, MessageKind kind, MessageButtons but
     if (!act.Done())
         qWarning("the dialog never became the active modal widget");
     return result;
+}
+
+// The button that Esc presses in `form`, or none.
+QPushButton* PressedByEscape(TMessageForm& form) {
+    QPushButton* pressed = nullptr;
+    for (QPushButton* button : form.findChildren<QPushButton*>())
+        QObject::connect(button, &QPushButton::clicked, &form,
+                         [&pressed, button] { pressed = button; });
+    QTest::keyClick(&form, Qt::Key_Escape);
+    return pressed;
 }
 
 // The row from `first` to `last` is centred in the dialog: the space right of it is the space
@@ -51,8 +66,8 @@ private slots:
         const auto buttons = form.findChildren<QPushButton*>();
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
-        QCOMPARE(form.DefaultButton(), buttons[0]);
-        QCOMPARE(form.CancelButton(), buttons[0]);
+        QVERIFY(buttons[0]->isDefault());
+        QCOMPARE(PressedByEscape(form), buttons[0]);
         QVERIFY(!child<QLabel>(&form, "Image")->pixmap().isNull());
         QCOMPARE(child<QLabel>(&form, "Image")->size(), QSize(32, 32));
         QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -79,8 +94,8 @@ private slots:
         QCOMPARE(yes->size(), no->size());
         QCOMPARE(no->x() - yes->x(), 75 + 6);
         QVERIFY(RowIsCentred(form, yes, no));
-        QCOMPARE(form.DefaultButton(), yes);
-        QCOMPARE(form.CancelButton(), no);
+        QVERIFY(yes->isDefault() && !no->isDefault());
+        QCOMPARE(PressedByEscape(form), no);
         QVERIFY(!child<QLabel>(&form, "Image")->pixmap().isNull());
     }
 
@@ -176,7 +191,7 @@ private slots:
     // (Qt's own message box) as well; the names screen readers give the buttons are the captions
     // without their access marks, as in the copy.
     void copiesItselfAsText_data() {
-        QTest::addColumn<int>("kind"); // -1: the error box
+        QTest::addColumn<int>("kind"); // -1: the error box, -2: another system message box
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("copied");
@@ -197,6 +212,9 @@ private slots:
             << rule + QApplication::applicationName() + "\n" + rule +
                    "Not enough timers available.\n" + rule + "OK\n" + rule
             << QStringList{"OK"};
+        QTest::newRow("system box, Ctrl+Insert")
+            << -2 << int(Qt::Key_Insert) << QStringLiteral("one\r\ntwo")
+            << rule + "Asked\n" + rule + "one\ntwo\n" + rule + "OK\n" + rule << QStringList{"OK"};
     }
     void copiesItselfAsText() {
         QFETCH(int, kind);
@@ -215,7 +233,9 @@ private slots:
                 names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
             dialog->close();
         });
-        if (kind < 0)
+        if (kind == -2)
+            RunSystemMessageBox(QMessageBox::Question, QStringLiteral("Asked"), text);
+        else if (kind < 0)
             TApplication::ShowException(text);
         else
             RunMessageDialog(
@@ -226,7 +246,8 @@ private slots:
         QCOMPARE(names, buttonNames);
     }
 
-    void cannedAnswersSkipTheDialog() {
+    // The tests' canned answers close the real dialog as it shows and record what it showed.
+    void cannedAnswersCloseTheRealDialog() {
         QueueMessageAnswers({mrYes, mrOk});
         QCOMPARE(RunMessageDialog(QStringLiteral("a"), MessageKind::Confirmation, YesNo), mrYes);
         QCOMPARE(RunMessageDialog(QStringLiteral("b"), MessageKind::Information, MessageButton::OK),

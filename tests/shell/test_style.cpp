@@ -8,6 +8,7 @@
 
 #include "Application.h"
 #include "Contrast.h"
+#include "ContrastRatio.h"
 #include "Fonts.h"
 #include "GuiTestSupport.h"
 #include "Style.h"
@@ -116,8 +117,8 @@ private slots:
             for (QPoint at = picture.rect().center(); picture.rect().contains(at); at += step)
                 for (const QPoint pixel : {at, at + QPoint(step.x(), 0)})
                     if (picture.valid(pixel))
-                        strongest = std::max(
-                            strongest, quiz::ContrastRatio(picture.pixelColor(pixel), Qt::white));
+                        strongest = std::max(strongest, quiz::test::ContrastRatio(
+                                                            picture.pixelColor(pixel), Qt::white));
             QVERIFY2(strongest >= 3,
                      qPrintable(QStringLiteral("%1, %2").arg(step.x()).arg(step.y())));
         }

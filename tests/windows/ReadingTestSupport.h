@@ -66,7 +66,8 @@ private:
 inline qsizetype FocusMarkPixels(QWidget* control) {
     const QImage look = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const auto* pixels = reinterpret_cast<const QRgb*>(look.constBits());
-    return std::count(pixels, pixels + look.width() * look.height(), quiz::TStyle::FocusMarkColour);
+    const QRgb mark = quiz::ColourOf(quiz::Role::FocusMark, quiz::Look::Design).rgba();
+    return std::count(pixels, pixels + look.width() * look.height(), mark);
 }
 
 // Paints of the window and its children during one second in which nobody touches it, after

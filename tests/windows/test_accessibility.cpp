@@ -23,6 +23,7 @@
 #include "Profiles.h"
 #include "Program.h"
 #include "Question.h"
+#include "QuestionControls.h"
 #include "Quotes.h"
 #include "ReadingWidgets.h"
 #include "Scoring.h"
@@ -295,7 +296,8 @@ private slots:
             QVERIFY2(Name(group).contains(topic), qPrintable(tag));
             QCOMPARE(Description(group), statement);
 
-            auto* label = child<QLabel>(Form1, FromView(question.labelName).toLatin1().constData());
+            auto* label = child<QLabel>(
+                Form1, FromView(testing::ControlsOf(n).labelName).toLatin1().constData());
             QCOMPARE(Name(label), statement);
             QVERIFY2(Description(label).contains(QStringLiteral("quotations")), qPrintable(tag));
             QVERIFY2(Description(label).contains(topic), qPrintable(tag));

@@ -15,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "MapPlacement.h"
 #include "MapWidgets.h"
+#include "MessageAnswers.h"
 #include "MessageDialog.h"
 #include "Navigation.h"
 #include "Program.h"
@@ -162,12 +163,12 @@ private slots:
         quiz::ResetNavigation();
         SetScores(50, 50);
         quiz::Philosophy = "Centrist";
-        quiz::ClearQueuedMessageAnswers();
+        testing::ClearQueuedMessageAnswers();
     }
 
     void cleanup() {
-        QVERIFY2(!quiz::HasQueuedMessageAnswers(), "a canned answer was not used");
-        quiz::ClearQueuedMessageAnswers();
+        QVERIFY2(!testing::HasQueuedMessageAnswers(), "a canned answer was not used");
+        testing::ClearQueuedMessageAnswers();
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left open"));
     }
@@ -366,7 +367,7 @@ private slots:
         quiz::KeepAnswers = keepBefore;
         quiz::ExitRequested = exitBefore;
         if (answer)
-            quiz::QueueMessageAnswers({answer});
+            testing::QueueMessageAnswers({answer});
 
         const MapRun run = ShowMap([&] {
             if (how == QLatin1String("button"))
@@ -384,7 +385,7 @@ private slots:
         QVERIFY(!Form3->isVisible());
         QCOMPARE(quiz::KeepAnswers, keepAfter);
         QCOMPARE(quiz::ExitRequested, exitAfter);
-        const std::vector<quiz::ShownMessage> asked = quiz::TakeAnsweredMessages();
+        const std::vector<testing::ShownMessage> asked = testing::TakeAnsweredMessages();
         QCOMPARE(asked.size(), std::size_t(answer ? 1 : 0));
         if (answer) {
             QCOMPARE(asked[0].text, QStringLiteral("Keep your old answers?"));
@@ -443,12 +444,12 @@ private slots:
         QList<bool> keep;
         ShowMap(closeBox);
         keep << quiz::KeepAnswers;
-        quiz::QueueMessageAnswers({mrYes});
+        testing::QueueMessageAnswers({mrYes});
         ShowMap(restart);
         keep << quiz::KeepAnswers;
         ShowMap(closeBox);
         keep << quiz::KeepAnswers;
-        quiz::QueueMessageAnswers({mrNo});
+        testing::QueueMessageAnswers({mrNo});
         ShowMap(restart);
         keep << quiz::KeepAnswers;
         ShowMap(closeBox);

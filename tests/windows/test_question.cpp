@@ -9,17 +9,24 @@
 #include "Answers.h"
 #include "Application.h"
 #include "GuiTestSupport.h"
+#include "MessageAnswers.h"
 #include "MessageDialog.h"
 #include "Navigation.h"
 #include "Polimap.h"
 #include "Program.h"
 #include "Question.h"
+#include "QuestionControls.h"
 #include "Quotes.h"
 #include "Scoring.h"
 
 using namespace quiz;
 using testing::child;
+using testing::ClearQueuedMessageAnswers;
+using testing::HasQueuedMessageAnswers;
 using testing::ModalAction;
+using testing::QueueMessageAnswers;
+using testing::ShownMessage;
+using testing::TakeAnsweredMessages;
 
 namespace {
 
@@ -159,10 +166,30 @@ private slots:
         for (int n = 1; n <= 10; ++n) {
             if (n == 6)
                 expected << "EconomicIssues1=Economic Issues";
-            const Question& q = QuestionAt(n);
-            expected << QString::fromUtf8(q.menuItemName) + '=' + QString::fromUtf8(q.menuCaption);
+            const auto& controls = testing::ControlsOf(n);
+            expected << QString::fromUtf8(controls.menuItemName) + '=' +
+                            QString::fromUtf8(controls.menuCaption);
         }
         QCOMPARE(quotes, expected);
+    }
+
+    // Each topic's item in the Quotes menu reads as the catalogue's topic behind three blanks,
+    // with one access mark in it, and the marks differ within each group of five.
+    void quotesItemsShowTheirTopicWithDistinctMarks() {
+        for (int first : {1, 6}) {
+            QSet<QChar> letters;
+            for (int n = first; n < first + 5; ++n) {
+                const QString caption =
+                    Action(std::string(testing::ControlsOf(n).menuItemName).c_str())->text();
+                const QString topic = QString::fromUtf8(QuestionAt(n).topic);
+                QVERIFY2(caption.startsWith(QLatin1String("   ")), qPrintable(caption));
+                QCOMPARE(caption.count(u'&'), 1);
+                QCOMPARE(caption.mid(3).remove(u'&'), topic);
+                const QChar letter = caption.at(caption.indexOf(u'&') + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(caption));
+                letters.insert(letter);
+            }
+        }
     }
 
     void headingsDoNothing() {
@@ -184,7 +211,7 @@ private slots:
                     modal->close();
                 });
                 if (viaMenu) {
-                    const auto name = QuestionAt(n).menuItemName;
+                    const auto name = testing::ControlsOf(n).menuItemName;
                     Action(std::string(name).c_str())->trigger();
                 } else {
                     Click(child<QLabel>(Form1,
@@ -209,11 +236,12 @@ private slots:
         Action("mnuHelpTakingtheQuiz")->trigger();
         auto shown = TakeAnsweredMessages();
         QCOMPARE(shown.size(), std::size_t(2));
+        // As the dialog shows it: the text's CR LF is one line break.
         QCOMPARE(shown[0].text,
                  QStringLiteral("Welcome to Quiz!  People everywhere are discovering that the old "
                                 "\"Left - Right\" axis just doesn't describe the real world.  "
                                 "Here's a system that makes a lot more sense.  I hope you enjoy "
-                                "it!\r\n-Avery Quill"));
+                                "it!\n-Avery Quill"));
         QCOMPARE(
             shown[1].text,
             QStringLiteral("Choose \"Yes\" if you (mostly) agree with each statement, \"Maybe\" "
@@ -235,7 +263,7 @@ private slots:
         const QString stray =
             QStringLiteral("Please answer each question by clicking on the Yes, No, or Maybe "
                            "buttons. When you have answered all the questions, click on Show "
-                           "Results.\r\n\r\nClick on any question to see a relevant quotation.");
+                           "Results.\n\nClick on any question to see a relevant quotation.");
         // The background and the five headings show the instruction...
         QueueMessageAnswers({mrOk, mrOk, mrOk, mrOk, mrOk, mrOk});
         Click(Form1->centralWidget(), QPoint(620, 20));
