@@ -22,8 +22,8 @@ QScreen* ScreenOf(const QWidget* opener);
 void MoveFrameTo(QWidget& window, QPoint frameTopLeft, const QMargins& frame);
 
 // Puts a window that is about to show where `placing` says, opened from `opener` (none for a window
-// of its own). Where the desktop could only guess the window's frame, the window is put right
-// once it shows with its real frame.
+// of its own). Once it shows with its real frame, it is put right where the desktop could only
+// guess the frame or the window manager put it elsewhere.
 void PlaceForShowing(QWidget& window, Placing placing, QWidget* opener, Desktop& desktop);
 
 } // namespace quiz

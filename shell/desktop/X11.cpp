@@ -101,6 +101,7 @@ class X11Desktop : public Desktop {
 public:
     explicit X11Desktop(xcb_connection_t* connection)
         : connection_(connection)
+        , frameExtents_(x11::Atom(connection, "_NET_FRAME_EXTENTS"))
         , filter_(connection) {
         // The filter takes itself out of the event dispatcher when it goes.
         QCoreApplication::instance()->installNativeEventFilter(&filter_);
@@ -126,16 +127,25 @@ public:
         xcb_flush(connection_);
     }
 
-    // Qt 6.4 takes the frame from the window tree where the window manager has published none
-    // yet, and kwin_x11 5.27 first reparents a window into a frame of 1 x 1 pixels: the margins
-    // then came out negative (0, 0, -430, -309 for the splash), and the splash and the result
-    // message were centred as if they had no size, their top-left corner at the screen's centre.
-    // Such a frame is none yet. Covered by desktop_kwin_x11.
+    // The frame as the window manager publishes it (_NET_FRAME_EXTENTS, in device pixels), and
+    // none before it has. Qt 6.4 falls back on the window tree where nothing is published yet, and
+    // kwin_x11 5.27 first reparents a window into a frame of 1 x 1 pixels: the margins came out
+    // negative (0, 0, -430, -309 for the splash), and the splash and the result message were
+    // centred as if they had no size, their top-left corner at the screen's centre; mutter 43 on
+    // X11 gave a message no caption at first, and it stood a caption's height too high. Covered
+    // by desktop_kwin-x11_x11 and desktop_gnome-shell_xwayland.
     QMargins FrameOf(const QWindow& window) const override {
-        const QMargins frame = window.frameMargins();
-        const bool negative =
-            frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0;
-        return negative ? QMargins() : frame;
+        const auto reply = x11::TakeReply(
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, xcb_window_t(window.winId()),
+                                                    frameExtents_, XCB_ATOM_CARDINAL, 0, 4),
+                                   nullptr));
+        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+            return {};
+        const auto* sides = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+        const qreal ratio = window.devicePixelRatio();
+        const auto logical = [ratio](uint32_t side) { return qRound(qreal(side) / ratio); };
+        return {logical(sides[0]), logical(sides[2]), logical(sides[1]), logical(sides[3])};
     }
 
     // The X settings manager's settings are a property of the window that owns the selection of
@@ -161,6 +171,7 @@ public:
 
 private:
     xcb_connection_t* const connection_;
+    const xcb_atom_t frameExtents_;
     FocusOfferFilter filter_;
 };
 

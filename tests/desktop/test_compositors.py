@@ -66,9 +66,12 @@ class X11Windows:
         return tuple(int(n) for n in area) if len(area) == 4 else (0, 0, *SCREEN)  # no panel
 
     def minimise(self, title):
-        """Asks the window manager, and waits for its answer."""
+        """Asks the window manager, and waits for its answer and the program's: every window of
+        the stack minimised with it, or the top back where the window manager minimised it alone
+        and offered the focus to its opener (mutter)."""
         self.x("xdotool", "windowminimize", str(self.ids()[title]))
         assert wait_until(lambda: title not in self.state()), f"{title!r} not minimised"
+        wait_until(lambda: not self.state() or title in self.state(), 5)
 
     def bring_back(self, title):  # as a task list does
         self.x("wmctrl", "-i", "-a", hex(self.ids()[title]))
