@@ -13,7 +13,7 @@
 
 #include "Colours.h"
 #include "Desktop.h"
-#include "ModalStack.h"
+#include "StackView.h"
 
 #if QUIZ_WAYLAND
 #include <qpa/qplatformnativeinterface.h>
@@ -39,14 +39,14 @@ class BlockedVeil : public QWidget {
 public:
     static constexpr const char* Name = "BlockedVeil";
 
-    explicit BlockedVeil(QWidget& window)
+    BlockedVeil(QWidget& window, StackView& stack)
         : QWidget(&window)
         , window_(window) {
         setObjectName(QLatin1String(Name));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         window.installEventFilter(this);
-        connect(&Stack(), &ModalStack::InputChanged, this, [this] {
-            if (!window_.isVisible() || Stack().TakesInput(window_))
+        stack.WhenInputChanges(*this, [this, &stack] {
+            if (!window_.isVisible() || stack.TakesInput(window_))
                 hide();
         });
     }
@@ -254,6 +254,8 @@ private:
 
 class WaylandDesktop : public Desktop {
 public:
+    using Desktop::Desktop;
+
     void Manage(QWidget& window) override { new FollowCompositorSize(window); }
 
     void Shown(QWidget& window) override {
@@ -275,7 +277,7 @@ public:
         auto* veil = static_cast<BlockedVeil*>(window.findChild<QWidget*>(
             QLatin1String(BlockedVeil::Name), Qt::FindDirectChildrenOnly));
         if (!veil)
-            veil = new BlockedVeil(window);
+            veil = new BlockedVeil(window, View());
         veil->Cover();
     }
 
@@ -304,8 +306,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Desktop> MakeWaylandDesktop() {
-    return std::make_unique<WaylandDesktop>();
+std::unique_ptr<Desktop> MakeWaylandDesktop(StackView& stack) {
+    return std::make_unique<WaylandDesktop>(stack);
 }
 
 } // namespace quiz

@@ -8,9 +8,10 @@
 namespace quiz {
 
 class Desktop;
+class StackView;
 
 // X11 window managers (openbox, xfwm4, icewm, mutter...), reached through Qt's xcb plug-in.
-std::unique_ptr<Desktop> MakeX11Desktop();
+std::unique_ptr<Desktop> MakeX11Desktop(StackView& stack);
 
 // The address of a session bus that an earlier program launched for this user on the X display
 // named by DISPLAY: the D-Bus library announces it through an X selection whose owner window

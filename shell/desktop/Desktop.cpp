@@ -1,16 +1,15 @@
 #include "Desktop.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
-#include "desktop/Wayland.h"
-#if QUIZ_X11
-#include "desktop/X11.h"
-#endif
-
 namespace quiz {
+
+Desktop::Desktop(StackView& stack)
+    : stack_(stack) {}
 
 Desktop::~Desktop() = default;
 
@@ -43,16 +42,6 @@ QString Desktop::ThemeName() const {
 
 int Desktop::ClientWidthShowingTitle(const QString&) const {
     return 0;
-}
-
-std::unique_ptr<Desktop> MakeDesktop(const QString& platformName) {
-#if QUIZ_X11
-    if (platformName == QLatin1String("xcb"))
-        return MakeX11Desktop();
-#endif
-    if (platformName.startsWith(QLatin1String("wayland")))
-        return MakeWaylandDesktop();
-    return std::make_unique<Desktop>();
 }
 
 } // namespace quiz

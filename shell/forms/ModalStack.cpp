@@ -11,10 +11,10 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "Desktop.h"
 #include "ModalResult.h"
-#include "WindowPlacement.h"
 
 namespace quiz {
 
@@ -37,7 +37,7 @@ ModalStack& ModalStack::Instance() {
 
 ModalStack::ModalStack(QObject* parent)
     : QObject(parent)
-    , desktop_(MakeDesktop(QGuiApplication::platformName())) {}
+    , desktop_(MakeDesktop(QGuiApplication::platformName(), *this)) {}
 
 ModalStack::~ModalStack() = default;
 
@@ -198,6 +198,10 @@ void ModalStack::ActivationOffered(QWidget& blocked) {
         desktop_->ActivatedWhileBlocked(blocked);
     }
     BringForward(*top);
+}
+
+void ModalStack::WhenInputChanges(QObject& context, std::function<void()> changed) {
+    connect(this, &ModalStack::InputChanged, &context, std::move(changed));
 }
 
 bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
