@@ -21,7 +21,8 @@ namespace quiz {
 // The rules of the program's windows (which one is modal, what it blocks, who gets the activation
 // back) are the modal stack's, not a desktop's: a desktop only tells the stack what its window
 // manager or compositor did (through the StackView it is handed), and answers what only it can
-// know.
+// know. How a window is activated, and what its activation and hiding ask of the window system,
+// is the desktop's.
 class Desktop {
 public:
     explicit Desktop(StackView& stack);
@@ -45,6 +46,17 @@ public:
 
     // `window` has just been asked to show, after its transient parent was set.
     virtual void Shown(QWidget& window);
+
+    // Raises `window` and asks for its activation: the program's only raise-and-activate.
+    virtual void Activate(QWidget& window);
+
+    // `window`, shown modally as a transient of its opener, has just hidden at the end of its
+    // display; the opener is activated next. It is a transient of none afterwards.
+    virtual void Hidden(QWidget& window);
+
+    // The toolkit has activated `window`, which the stack blocks: the activation is offered to the
+    // stack (StackView::ActivationOffered), which hands it to its top.
+    virtual void BlockedWindowActivated(QWidget& window);
 
     // The desktop has activated `window` although the modal stack blocks it (a click, focus that
     // follows the mouse, a task list), and the stack is about to hand the activation on to its top.

@@ -95,7 +95,6 @@ private:
 
     const QWidget* BlockingTop() const;
     void FollowMinimised(QWidget& changed);
-    void HandOnActivation(QWidget& blocked);
     void EndDisplaysOfDestroyedWindows();
 
     std::vector<Display> displays_; // bottom first
