@@ -72,6 +72,41 @@ private:
     QWidget& window_;
 };
 
+// Whether a window has had the activation since it last showed. A window that a modal window
+// blocks may be activated before its modal window was ever active, and that buries nothing: a menu
+// of the opener, closing as its command opens the modal window, hands the keyboard back to the
+// opener before the compositor has mapped the modal window, which then takes the focus and stands
+// above. Seen with sway 1.7 and Qt 6.4: the quiz window veiled, now and then, under the quotes
+// window that its Quotes menu had just opened; covered by desktop_BuriedModal.
+class ActivatedSinceShown : public QObject {
+public:
+    static constexpr const char* Name = "ActivatedSinceShown";
+
+    explicit ActivatedSinceShown(QWidget& window)
+        : QObject(&window) {
+        setObjectName(QLatin1String(Name));
+        window.installEventFilter(this);
+    }
+
+    static bool Of(const QWidget& window) {
+        const auto* watch = static_cast<const ActivatedSinceShown*>(
+            window.findChild<QObject*>(QLatin1String(Name), Qt::FindDirectChildrenOnly));
+        return watch && watch->activated_;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            activated_ = false;
+        else if (event->type() == QEvent::WindowActivate)
+            activated_ = true;
+        return false;
+    }
+
+private:
+    bool activated_ = false;
+};
+
 // A window of fixed size that follows the compositor into the maximised and full-screen states.
 // Qt draws the title bars on Wayland and gives every window a maximise button that the program
 // cannot take away, and a compositor may maximise a window of its own accord (weston's keys). The
@@ -256,7 +291,10 @@ class WaylandDesktop : public Desktop {
 public:
     using Desktop::Desktop;
 
-    void Manage(QWidget& window) override { new FollowCompositorSize(window); }
+    void Manage(QWidget& window) override {
+        new FollowCompositorSize(window);
+        new ActivatedSinceShown(window);
+    }
 
     void Shown(QWidget& window) override {
 #if QUIZ_WAYLAND
@@ -274,6 +312,8 @@ public:
         if (gtkShell_ && gtkShell_->Bound())
             return;
 #endif
+        if (const QWidget* top = View().Top(); top && !ActivatedSinceShown::Of(*top))
+            return; // nothing is buried yet (ActivatedSinceShown)
         auto* veil = static_cast<BlockedVeil*>(window.findChild<QWidget*>(
             QLatin1String(BlockedVeil::Name), Qt::FindDirectChildrenOnly));
         if (!veil)
