@@ -6,6 +6,7 @@
 #include "Accessibility.h"
 #include "Answers.h"
 #include "Application.h"
+#include "Desktop.h"
 #include "Fonts.h"
 #include "ModalStack.h"
 #include "Navigation.h"
@@ -30,8 +31,8 @@ void InitialiseProgram() {
     QApplication::setWindowIcon(content::ProgramIcon()); // every title bar and the task list
     // No application display name: Qt would append it to every window caption.
     QApplication::setQuitOnLastWindowClosed(false); // the main window's close ends the program
-    quiz::Stack(); // the modal stack, with the desktop of this platform
-    quiz::InstallStyle();
+    // The modal stack, with the desktop of this platform, whose theme the look follows.
+    quiz::InstallStyle(quiz::Stack().CurrentDesktop().ThemeName());
     quiz::InstallAccessibility();
     // A steady caret: always visible in the text box that has the focus, and an idle window
     // with a caret in it does no work.

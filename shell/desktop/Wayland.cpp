@@ -13,7 +13,7 @@
 
 #include "Colours.h"
 #include "Desktop.h"
-#include "ModalStack.h"
+#include "StackView.h"
 
 #if QUIZ_WAYLAND
 #include <qpa/qplatformnativeinterface.h>
@@ -39,14 +39,14 @@ class BlockedVeil : public QWidget {
 public:
     static constexpr const char* Name = "BlockedVeil";
 
-    explicit BlockedVeil(QWidget& window)
+    BlockedVeil(QWidget& window, StackView& stack)
         : QWidget(&window)
         , window_(window) {
         setObjectName(QLatin1String(Name));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         window.installEventFilter(this);
-        connect(&Stack(), &ModalStack::InputChanged, this, [this] {
-            if (!window_.isVisible() || Stack().TakesInput(window_))
+        stack.WhenInputChanges(*this, [this, &stack] {
+            if (!window_.isVisible() || stack.TakesInput(window_))
                 hide();
         });
     }
@@ -70,6 +70,41 @@ protected:
 
 private:
     QWidget& window_;
+};
+
+// Whether a window has had the activation since it last showed. A window that a modal window
+// blocks may be activated before its modal window was ever active, and that buries nothing: a menu
+// of the opener, closing as its command opens the modal window, hands the keyboard back to the
+// opener before the compositor has mapped the modal window, which then takes the focus and stands
+// above. Seen with sway 1.7 and Qt 6.4: the quiz window veiled, now and then, under the quotes
+// window that its Quotes menu had just opened; covered by desktop_BuriedModal.
+class ActivatedSinceShown : public QObject {
+public:
+    static constexpr const char* Name = "ActivatedSinceShown";
+
+    explicit ActivatedSinceShown(QWidget& window)
+        : QObject(&window) {
+        setObjectName(QLatin1String(Name));
+        window.installEventFilter(this);
+    }
+
+    static bool Of(const QWidget& window) {
+        const auto* watch = static_cast<const ActivatedSinceShown*>(
+            window.findChild<QObject*>(QLatin1String(Name), Qt::FindDirectChildrenOnly));
+        return watch && watch->activated_;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            activated_ = false;
+        else if (event->type() == QEvent::WindowActivate)
+            activated_ = true;
+        return false;
+    }
+
+private:
+    bool activated_ = false;
 };
 
 // A window of fixed size that follows the compositor into the maximised and full-screen states.
@@ -254,7 +289,12 @@ private:
 
 class WaylandDesktop : public Desktop {
 public:
-    void Manage(QWidget& window) override { new FollowCompositorSize(window); }
+    using Desktop::Desktop;
+
+    void Manage(QWidget& window) override {
+        new FollowCompositorSize(window);
+        new ActivatedSinceShown(window);
+    }
 
     void Shown(QWidget& window) override {
 #if QUIZ_WAYLAND
@@ -272,10 +312,12 @@ public:
         if (gtkShell_ && gtkShell_->Bound())
             return;
 #endif
+        if (const QWidget* top = View().Top(); top && !ActivatedSinceShown::Of(*top))
+            return; // nothing is buried yet (ActivatedSinceShown)
         auto* veil = static_cast<BlockedVeil*>(window.findChild<QWidget*>(
             QLatin1String(BlockedVeil::Name), Qt::FindDirectChildrenOnly));
         if (!veil)
-            veil = new BlockedVeil(window);
+            veil = new BlockedVeil(window, View());
         veil->Cover();
     }
 
@@ -304,8 +346,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Desktop> MakeWaylandDesktop() {
-    return std::make_unique<WaylandDesktop>();
+std::unique_ptr<Desktop> MakeWaylandDesktop(StackView& stack) {
+    return std::make_unique<WaylandDesktop>(stack);
 }
 
 } // namespace quiz

@@ -8,9 +8,9 @@
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
-#include "Contrast.h"
 #include "Desktop.h"
-#include "ModalStack.h"
+#include "StackView.h"
+#include "XSettings.h"
 #include "Xcb.h"
 
 namespace quiz {
@@ -30,8 +30,9 @@ namespace {
 // the stack, which minimises the rest with it.
 class FocusOfferFilter : public QAbstractNativeEventFilter {
 public:
-    explicit FocusOfferFilter(xcb_connection_t* connection)
+    FocusOfferFilter(xcb_connection_t* connection, StackView& stack)
         : connection_(connection)
+        , stack_(stack)
         , protocols_(x11::Atom(connection, "WM_PROTOCOLS"))
         , takeFocus_(x11::Atom(connection, "WM_TAKE_FOCUS")) {}
 
@@ -58,21 +59,21 @@ public:
         const QWidget* blocked = offeredTo == XCB_WINDOW_NONE ? nullptr : BlockedWindow(offeredTo);
         if (!blocked)
             return false;
-        const QWindow* top = Stack().Top()->windowHandle();
+        const QWindow* top = stack_.Top()->windowHandle();
         if (top && top->isExposed()) {
             // Checked, and the error discarded: the window manager may unmap the window first.
             const xcb_void_cookie_t focus = xcb_set_input_focus_checked(
                 connection_, XCB_INPUT_FOCUS_PARENT, xcb_window_t(top->winId()), time);
             xcb_discard_reply(connection_, focus.sequence);
             xcb_flush(connection_);
-        } else if (Stack().Top()->isMinimized() && !blocked->isMinimized()) {
+        } else if (stack_.Top()->isMinimized() && !blocked->isMinimized()) {
             // Mutter 43 minimises a modal window alone and leaves its opener on screen; offered
             // to the opener, the focus brings the top back (after this event's handling).
             // Covered by desktop_mutter_xwayland.
-            QTimer::singleShot(0, &Stack(),
-                               [window = QPointer<QWidget>(const_cast<QWidget*>(blocked))] {
+            QTimer::singleShot(0, &pending_,
+                               [this, window = QPointer<QWidget>(const_cast<QWidget*>(blocked))] {
                                    if (window)
-                                       Stack().ActivationOffered(*window);
+                                       stack_.ActivationOffered(*window);
                                });
         }
         return true;
@@ -81,11 +82,11 @@ public:
 private:
     // The top-level window of the program with this id, if the modal stack blocks it; not the
     // modal window itself, nor a menu, which takes the keyboard while it is open.
-    static const QWidget* BlockedWindow(xcb_window_t id) {
+    const QWidget* BlockedWindow(xcb_window_t id) const {
         for (const QWidget* window : QApplication::topLevelWidgets()) {
             if (window->internalWinId() == id)
                 return (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) &&
-                               Stack().Blocks(*window)
+                               stack_.Blocks(*window)
                            ? window
                            : nullptr;
         }
@@ -93,16 +94,19 @@ private:
     }
 
     xcb_connection_t* const connection_;
+    StackView& stack_;
     const xcb_atom_t protocols_;
     const xcb_atom_t takeFocus_;
+    QObject pending_; // the offers not yet made go with the filter
 };
 
 class X11Desktop : public Desktop {
 public:
-    explicit X11Desktop(xcb_connection_t* connection)
-        : connection_(connection)
+    X11Desktop(xcb_connection_t* connection, StackView& stack)
+        : Desktop(stack)
+        , connection_(connection)
         , frameExtents_(x11::Atom(connection, "_NET_FRAME_EXTENTS"))
-        , filter_(connection) {
+        , filter_(connection, stack) {
         // The filter takes itself out of the event dispatcher when it goes.
         QCoreApplication::instance()->installNativeEventFilter(&filter_);
     }
@@ -177,11 +181,11 @@ private:
 
 } // namespace
 
-std::unique_ptr<Desktop> MakeX11Desktop() {
+std::unique_ptr<Desktop> MakeX11Desktop(StackView& stack) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
-        return std::make_unique<Desktop>();
-    return std::make_unique<X11Desktop>(x11->connection());
+        return std::make_unique<Desktop>(stack);
+    return std::make_unique<X11Desktop>(x11->connection(), stack);
 }
 
 } // namespace quiz

@@ -126,18 +126,50 @@ class Minimise(unittest.TestCase):
         # Every window of the stack goes with it: none is left waiting on a hidden one.
         if not wait_until(lambda: not any(d.viewable(w) for w in stack), timeout=5):
             self.fail(f"{[w for w in stack if d.viewable(w)]} still shown")
+        # And it stays minimised until the user restores it: no request of the program's own
+        # brings its top back (a wait for something that must not happen).
+        back = wait_until(lambda: [w for w in stack if d.viewable(w)], timeout=1.5)
+        self.assertIsNone(back, f"{back} came back by themselves")
         d.run("wmctrl", "-i", "-a", hex(stack[0]))
         self.assertTrue(wait_until(lambda: all(d.viewable(w) for w in stack)), "not restored")
         self.assertTrue(wait_until(
             lambda: d.run("xdotool", "getactivewindow").strip() == str(stack[-1])))
 
+    def click_then_key(self, d, blocked, top, key):
+        """Clicks a window that the top of the stack blocks, where the top leaves it uncovered,
+        and presses a key that closes the top: the window manager gives the X focus to the window
+        clicked, and the program hands it on to the top, which takes the key."""
+        left, up, width, height = d.client(blocked)
+        x, y, w, h = d.frame(top)
+        spot = next(p for p in [(left + 5, up + height - 5), (left + width - 5, up + height - 5),
+                                (left + width - 5, up + 5)]
+                    if not (x <= p[0] < x + w and y <= p[1] < y + h))
+        focus = lambda: int(d.run("xdotool", "getwindowfocus").strip() or 0)
+        self.assertTrue(wait_until(lambda: focus() == top), "the top never had the X focus")
+        d.run("xdotool", "mousemove", "--sync", *map(str, spot), "click", "1")
+        # The focus on the top for half a second: the window manager's focus on the window clicked
+        # came and went (a wait for the focus leaving the top again, which must not happen).
+        since = time.monotonic()
+
+        def settled():
+            nonlocal since
+            if focus() != top:
+                since = time.monotonic()
+            return time.monotonic() - since >= 0.5
+        self.assertTrue(wait_until(settled, timeout=5), f"the X focus is on {focus():#x}")
+        d.closed(top, key)
+
     def test_no_window_waits_on_a_minimised_one(self):
         with Desktop(wm=self.wm) as d:
             process, quiz = start(d)
             quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
+            self.click_then_key(d, quiz, quotes, "Escape")
+            quotes = d.opened("Topical Quotes", click=FIRST_STATEMENT)
             self.minimise_and_restore(d, [quiz, quotes], quotes)
             d.closed(quotes)
             themap = show_map(d)
+            profile = d.opened(None, "alt+p", "a")
+            self.click_then_key(d, themap, profile, "Escape")
             profile = d.opened(None, "alt+p", "a")
             self.minimise_and_restore(d, [themap, profile], profile)
             d.closed(profile)

@@ -20,6 +20,7 @@
 #include "MapChart.h"
 #include "Pictures.h"
 #include "Style.h"
+#include "XSettings.h"
 
 using quiz::Look;
 using quiz::test::ContrastRatio;
@@ -202,7 +203,7 @@ private slots:
                 if (text && file.open(QIODevice::WriteOnly))
                     file.write(text);
             }
-            QCOMPARE(quiz::LookFor(quiz::ReadDesktopTheme()), row.look);
+            QCOMPARE(quiz::LookFor(quiz::ReadDesktopTheme(QString())), row.look);
         }
         qunsetenv("GTK_THEME");
     }
@@ -263,7 +264,7 @@ private slots:
                 break;
             }
             Deadline deadline(std::chrono::seconds(5), user);
-            const Look look = quiz::LookFor(quiz::ReadDesktopTheme());
+            const Look look = quiz::LookFor(quiz::ReadDesktopTheme(QString()));
             QVERIFY2(!deadline.Finish(), row.name);
             QVERIFY2(look == row.look, row.name);
         }

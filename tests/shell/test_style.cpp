@@ -38,7 +38,7 @@ class TestStyle : public QObject {
 private slots:
     void initTestCase() {
         quiz::InstallFontSubstitutes();
-        quiz::InstallStyle();
+        quiz::InstallStyle(QString());
         QVERIFY(qobject_cast<quiz::TStyle*>(QApplication::style()));
     }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,13 +24,10 @@ struct DesktopTheme {
 // a dark one too, leaves the design's colours.
 Look LookFor(const DesktopTheme& theme);
 
-// Reads the desktop theme of this program's environment: GTK_THEME, the X settings manager's
-// theme where the program runs on X11, $XDG_CONFIG_DIRS/gtk-3.0/settings.ini and
-// $XDG_CONFIG_HOME/gtk-3.0/settings.ini, and the icon theme. Needs the application object.
-DesktopTheme ReadDesktopTheme();
-
-// The value of one string setting in the X settings manager's _XSETTINGS_SETTINGS property;
-// empty if it is not there or the data is malformed.
-QString XSettingsString(const QByteArray& settings, const QByteArray& name);
+// Reads the desktop theme of this program's environment: GTK_THEME, $XDG_CONFIG_DIRS/gtk-3.0/
+// settings.ini and $XDG_CONFIG_HOME/gtk-3.0/settings.ini, and the icon theme, with the theme that
+// the desktop's settings service names (Desktop::ThemeName; empty where there is none). Needs the
+// application object.
+DesktopTheme ReadDesktopTheme(const QString& xSettingsTheme);
 
 } // namespace quiz

@@ -44,8 +44,9 @@ private:
                                       QPainter* painter);
 };
 
-// Decides the look of this run from the desktop's theme, then makes TStyle the application's
-// style and the look's palette its palette (PaletteOf).
-void InstallStyle();
+// Decides the look of this run from the desktop's theme (`desktopTheme`, the one the desktop's
+// settings service names, with the environment's: see ReadDesktopTheme), then makes TStyle the
+// application's style and the look's palette its palette (PaletteOf).
+void InstallStyle(const QString& desktopTheme);
 
 } // namespace quiz

@@ -4,17 +4,16 @@
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "Desktop.h"
 #include "ModalResult.h"
-#include "WindowPlacement.h"
 
 namespace quiz {
 
@@ -37,7 +36,7 @@ ModalStack& ModalStack::Instance() {
 
 ModalStack::ModalStack(QObject* parent)
     : QObject(parent)
-    , desktop_(MakeDesktop(QGuiApplication::platformName())) {}
+    , desktop_(MakeDesktop(QGuiApplication::platformName(), *this)) {}
 
 ModalStack::~ModalStack() = default;
 
@@ -84,11 +83,7 @@ int ModalStack::Run(QWidget& window, Placing placing) {
     if (shown) {
         window.hide();
         window.setWindowModality(Qt::NonModal);
-        // Before the opener asks for the activation: Qt asks an X window manager to activate a
-        // window only while the window it takes for the active one is no transient of it, and
-        // otherwise moves the X focus itself, which does nothing where the focus never left the
-        // opener (this window closed before the window manager had given it the focus).
-        SetTransientParent(window, nullptr);
+        desktop_->Hidden(window); // a transient of none from now on
     }
     emit InputChanged();
     if (opener && opener->isVisible())
@@ -155,14 +150,7 @@ bool ModalStack::Blocks(const QWidget& window) const {
 }
 
 void ModalStack::BringForward(QWidget& window) {
-    window.raise();
-    window.activateWindow();
-    // Where nothing took the platform's focus over when this window last hid (offscreen, with no
-    // window manager to move it), the platform still has it here, asking again changes nothing,
-    // and the widgets would never learn that their window is active again.
-    if (QGuiApplication::focusWindow() == window.windowHandle() &&
-        QApplication::activeWindow() != &window)
-        QApplication::setActiveWindow(&window);
+    desktop_->Activate(window);
 }
 
 void ModalStack::FollowMinimised(QWidget& changed) {
@@ -180,17 +168,12 @@ void ModalStack::FollowMinimised(QWidget& changed) {
     }
 }
 
-void ModalStack::HandOnActivation(QWidget& blocked) {
-    if (blocked.isActiveWindow())
-        ActivationOffered(blocked);
-}
-
 void ModalStack::ActivationOffered(QWidget& blocked) {
     QWidget* top = Top();
     if (!Blocks(blocked) || blocked.isMinimized())
         return;
     if (top->isMinimized()) {
-        // The desktop minimised the top alone (mutter on X11 does), and the user, looking at the
+        // The desktop minimised the top alone (see desktop/), and the user, looking at the
         // window below, asks for it: the top comes back with it, or the user would be left with a
         // window that answers nothing.
         top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
@@ -198,6 +181,10 @@ void ModalStack::ActivationOffered(QWidget& blocked) {
         desktop_->ActivatedWhileBlocked(blocked);
     }
     BringForward(*top);
+}
+
+void ModalStack::WhenInputChanges(QObject& context, std::function<void()> changed) {
+    connect(this, &ModalStack::InputChanged, &context, std::move(changed));
 }
 
 bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
@@ -221,8 +208,8 @@ bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Close:
         // A window below the top closes only once it takes input again, whoever asks: the
         // desktop (its close box, Alt+F4, a task list) offers the close of a blocked window
-        // where the toolkit does not refuse it (Qt 6.4 on Wayland closes it: the stack was left
-        // with nothing on screen), and the user is shown the window that waits for an answer.
+        // where the toolkit does not refuse it (see desktop/), and the user is shown the window
+        // that waits for an answer.
         if (Blocks(*window)) {
             event->ignore();
             BringForward(*Top());
@@ -230,11 +217,8 @@ bool ModalStack::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::WindowActivate:
-        // After the toolkit's own requests to activate this window, which it makes while it
-        // handles the activation: a Wayland compositor honours the last request. (On X11 the
-        // toolkit relays the focus to the modal window itself.)
         if (Blocks(*window))
-            QTimer::singleShot(0, window, [this, window] { HandOnActivation(*window); });
+            desktop_->BlockedWindowActivated(*window);
         break;
     default:
         break;

@@ -2,18 +2,12 @@
 
 #include <vector>
 
+#include "Placement.h"
+
 // Geometry of the message dialog, worked out from the dialog font's average character width w
 // and height h ("dialog units"), the wrapped text's size and the number of buttons. Plain
 // integer arithmetic, so the whole layout can be checked without a window.
 namespace quiz {
-
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
-};
 
 struct MessageLayout {
     int horizontalMargin = 0;

@@ -16,9 +16,11 @@ QString WithoutAccelerator(const QString& caption);
 // a plain frame, of which they read only the title and the focused control. Its title stays.
 void ReadAsDialog(QWidget* window);
 
-// The commands in the menus of `window` do nothing while the window takes no input (see
+// `window` is one of the program's own windows (a TForm, which says so as it is built): screen
+// readers present it as a frame, or as a dialog (ReadAsDialog); the press and toggle of its
+// buttons, and the commands in its menus, do nothing while the window takes no input (see
 // ModalStack::TakesInput), as their clicks and keys do nothing then, whoever triggers them.
-void GateMenus(QWidget* window);
+void PresentAsProgramWindow(QWidget* window);
 
 // Whether an assistive technology, such as a screen reader, listens to the program now. Qt's
 // bridge to the desktop's accessibility bus comes on a moment after start-up, once the bus has

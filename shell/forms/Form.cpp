@@ -47,7 +47,7 @@ TForm::TForm(QWidget* parent)
     if (!mainForm)
         mainForm = this;
     quiz::Stack().Manage(*this);
-    quiz::GateMenus(this);
+    quiz::PresentAsProgramWindow(this);
 }
 
 TForm::~TForm() {

@@ -6,19 +6,15 @@
 #include <memory>
 #include <vector>
 
+#include "StackView.h"
+#include "WindowPlacement.h"
+
 class QEventLoop;
 class QWidget;
 
 namespace quiz {
 
 class Desktop;
-
-// Where a window stands when it opens.
-enum class Placing {
-    AsDesigned, // where the window was put, moved out of any strip a panel reserves
-    Centred,    // centred, frame included, on the work area of the monitor that shows its opener
-    ByToolkit,  // where the toolkit puts it (the system's message boxes)
-};
 
 // The one owner of the program's modal windows. Every modal display, of a window or of a message
 // dialog, runs through Run(); the stack knows which window opened which, and decides:
@@ -34,8 +30,9 @@ enum class Placing {
 //   no window waits for one that the user cannot see.
 // - closing: a window that a modal window blocks refuses to close, whoever asks, and the top is
 //   brought forward instead.
-// What the desktop's window manager or compositor does differently is asked of the Desktop.
-class ModalStack : public QObject {
+// What the desktop's window manager or compositor does differently is asked of the Desktop, which
+// sees the stack through the StackView it is handed.
+class ModalStack : public QObject, public StackView {
     Q_OBJECT
 public:
     // The program's stack, made at start-up (by the first call) as a child of the application
@@ -56,21 +53,23 @@ public:
     void Show(QWidget& window);
 
     // The top of the stack; none while nothing is modal.
-    QWidget* Top() const;
+    QWidget* Top() const override;
     // The window that a window about to open is opened from: the top of the stack, else the first
     // of the program's windows that shows (the main window). None while no window shows.
     QWidget* Opener() const;
     // Whether `control` takes input now, from the mouse, the keyboard or a screen reader: its
     // window shows, is not minimised, and no modal window stands above it.
-    bool TakesInput(const QWidget& control) const;
+    bool TakesInput(const QWidget& control) const override;
     // Whether a modal window stands above `window`, which shows.
-    bool Blocks(const QWidget& window) const;
+    bool Blocks(const QWidget& window) const override;
     // Raises `window` and asks for its activation.
     void BringForward(QWidget& window);
     // The desktop offers the activation to `blocked`, which a modal window blocks and which shows
     // (a click on it, a task list): the top of the stack takes it, restored first if the desktop
     // had minimised it alone.
-    void ActivationOffered(QWidget& blocked);
+    void ActivationOffered(QWidget& blocked) override;
+    // InputChanged, for the desktop.
+    void WhenInputChanges(QObject& context, std::function<void()> changed) override;
 
     // Looks after a top-level window of the program from its creation on: Run() does it itself.
     void Manage(QWidget& window);
@@ -96,7 +95,6 @@ private:
 
     const QWidget* BlockingTop() const;
     void FollowMinimised(QWidget& changed);
-    void HandOnActivation(QWidget& blocked);
     void EndDisplaysOfDestroyedWindows();
 
     std::vector<Display> displays_; // bottom first

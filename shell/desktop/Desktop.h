@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+#include "StackView.h"
+
 class QString;
 class QWidget;
 class QWindow;
@@ -18,10 +20,15 @@ namespace quiz {
 //
 // The rules of the program's windows (which one is modal, what it blocks, who gets the activation
 // back) are the modal stack's, not a desktop's: a desktop only tells the stack what its window
-// manager or compositor did, and answers what only it can know.
+// manager or compositor did (through the StackView it is handed), and answers what only it can
+// know. How a window is activated, and what its activation and hiding ask of the window system,
+// is the desktop's.
 class Desktop {
 public:
+    explicit Desktop(StackView& stack);
     virtual ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
 
     // A top-level window of the program, created hidden, that the stack now looks after.
     virtual void Manage(QWidget& window);
@@ -40,6 +47,17 @@ public:
     // `window` has just been asked to show, after its transient parent was set.
     virtual void Shown(QWidget& window);
 
+    // Raises `window` and asks for its activation: the program's only raise-and-activate.
+    virtual void Activate(QWidget& window);
+
+    // `window`, shown modally as a transient of its opener, has just hidden at the end of its
+    // display; the opener is activated next. It is a transient of none afterwards.
+    virtual void Hidden(QWidget& window);
+
+    // The toolkit has activated `window`, which the stack blocks: the activation is offered to the
+    // stack (StackView::ActivationOffered), which hands it to its top.
+    virtual void BlockedWindowActivated(QWidget& window);
+
     // The desktop has activated `window` although the modal stack blocks it (a click, focus that
     // follows the mouse, a task list), and the stack is about to hand the activation on to its top.
     virtual void ActivatedWhileBlocked(QWidget& window);
@@ -56,11 +74,16 @@ protected:
     // The frame that the toolkit knows `window` to have now; null while it knows none.
     virtual QMargins FrameOf(const QWindow& window) const;
 
+    // The stack that owns this desktop.
+    StackView& View() const { return stack_; }
+
 private:
+    StackView& stack_;
     std::map<int, QMargins> framesByKind_; // by window flags
 };
 
-// The desktop for Qt's platform plug-in `platformName` ("xcb", "wayland", "offscreen"...).
-std::unique_ptr<Desktop> MakeDesktop(const QString& platformName);
+// The desktop for Qt's platform plug-in `platformName` ("xcb", "wayland", "offscreen"...), for the
+// modal stack that `stack` shows.
+std::unique_ptr<Desktop> MakeDesktop(const QString& platformName, StackView& stack);
 
 } // namespace quiz

@@ -9,7 +9,13 @@ class QWidget;
 namespace quiz {
 
 class Desktop;
-enum class Placing;
+
+// Where a window stands when it opens.
+enum class Placing {
+    AsDesigned, // where the window was put, moved out of any strip a panel reserves
+    Centred,    // centred, frame included, on the work area of the monitor that shows its opener
+    ByToolkit,  // where the toolkit puts it (the system's message boxes)
+};
 
 // Where the program's top-level windows stand on the desktop, by their frames: the Qt side of the
 // arithmetic in Placement.h.

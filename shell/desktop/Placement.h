@@ -1,10 +1,17 @@
 #pragma once
 
-#include "MessageLayout.h"
-
 // Where top-level windows stand on a monitor: plain integer arithmetic on rectangles of the
 // virtual desktop (frame included), so that it can be checked without a window.
 namespace quiz {
+
+// A rectangle in pixels, of a window's frame or of a control in a laid-out window.
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
 
 // The outer rectangle that centres an outer size on an area; each half rounded toward zero.
 LayoutRect CentredIn(const LayoutRect& area, int outerWidth, int outerHeight);

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Form.h"
 #include "ModalStack.h"
 
 namespace quiz {
@@ -18,6 +17,11 @@ namespace quiz {
 namespace {
 
 const char* const DialogProperty = "quizReadAsDialog";
+const char* const ProgramWindowProperty = "quizProgramWindow";
+
+bool IsProgramWindow(const QObject* object) {
+    return object && object->property(ProgramWindowProperty).toBool();
+}
 
 bool reportedActive = false; // as the activation observers were last told
 
@@ -91,10 +95,10 @@ private:
 QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
     if (!object || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    if (auto* form = qobject_cast<TForm*>(object))
-        return new FormAccessible(form);
+    if (IsProgramWindow(object))
+        return new FormAccessible(static_cast<QWidget*>(object));
     auto* button = qobject_cast<QAbstractButton*>(object);
-    if (button && qobject_cast<TForm*>(button->window()))
+    if (button && IsProgramWindow(button->window()))
         return new ButtonAccessible(button);
     return nullptr;
 }
@@ -154,7 +158,8 @@ void ReadAsDialog(QWidget* window) {
     window->setProperty(DialogProperty, true);
 }
 
-void GateMenus(QWidget* window) {
+void PresentAsProgramWindow(QWidget* window) {
+    window->setProperty(ProgramWindowProperty, true);
     new MenuGate(window);
 }
 

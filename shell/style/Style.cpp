@@ -253,8 +253,8 @@ void TStyle::DrawFocusMark(const QRect& rect, QPainter* painter) {
     painter->restore();
 }
 
-void InstallStyle() {
-    SetLook(LookFor(ReadDesktopTheme()));
+void InstallStyle(const QString& desktopTheme) {
+    SetLook(LookFor(ReadDesktopTheme(desktopTheme)));
     QApplication::setStyle(new TStyle);
     // Also replaces the theme's own palettes for menus, menu bars and other control classes.
     QApplication::setPalette(PaletteOf(CurrentLook()));

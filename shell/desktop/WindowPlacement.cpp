@@ -8,7 +8,6 @@
 #include <QWindow>
 
 #include "Desktop.h"
-#include "ModalStack.h"
 #include "Placement.h"
 
 namespace quiz {

@@ -9,7 +9,7 @@
 #endif
 
 #if QUIZ_X11
-#include "desktop/X11.h"
+#include "X11.h"
 #endif
 
 namespace quiz {
