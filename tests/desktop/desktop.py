@@ -98,7 +98,7 @@ class Orca:
         said = lambda: " | ".join(self.speech()[self.heard:])
         wait_until(lambda: all(phrase in said() for phrase in phrases), timeout)
         count, since = len(self.speech()), time.monotonic()
-        while time.monotonic() - since < 0.7:
+        while time.monotonic() - since < 0.7:  # the silence it stands for, polled
             time.sleep(0.1)
             if len(self.speech()) != count:
                 count, since = len(self.speech()), time.monotonic()
@@ -353,7 +353,8 @@ class Desktop:
 
     def click(self, x, y):
         """Clicks with the X pointer. Weston follows its moves from where it last entered
-        weston's window, so it enters afresh."""
+        weston's window, so it enters afresh; it shows no sign of having taken a move, so the
+        moves are paced."""
         for point in ((x, SCREEN[1] + WESTON_MARGIN // 2), (x, y)):
             self.run("xdotool", "mousemove", str(point[0]), str(point[1]))
             time.sleep(0.3)
