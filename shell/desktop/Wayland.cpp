@@ -51,10 +51,13 @@ public:
         });
     }
 
-    void Cover() {
+    // Covers the window, saying which window waits for the user beneath it.
+    void Cover(const QString& waiting) {
+        waiting_ = waiting;
         setGeometry(window_.rect());
         raise();
         show();
+        update();
     }
 
 protected:
@@ -64,47 +67,28 @@ protected:
         return false;
     }
 
+    // The words, in the window's own text colours on a box in the middle, tell the user what
+    // the compositor would not do: bring the waiting window forward.
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), ColourOf(Role::Veil));
+        QPainter painter(this);
+        painter.fillRect(rect(), ColourOf(Role::Veil));
+        const QString words =
+            QStringLiteral("\u201c%1\u201d is waiting beneath this window.\nBring it to the front "
+                           "to go on.")
+                .arg(waiting_);
+        const QFontMetrics metrics(font());
+        const QRect text = metrics.boundingRect(rect().adjusted(16, 16, -16, -16),
+                                                Qt::AlignCenter | Qt::TextWordWrap, words);
+        const QRect box = text.adjusted(-10, -8, 10, 8);
+        painter.fillRect(box, palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, words);
     }
 
 private:
     QWidget& window_;
-};
-
-// Whether a window has had the activation since it last showed. A window that a modal window
-// blocks may be activated before its modal window was ever active, and that buries nothing: a menu
-// of the opener, closing as its command opens the modal window, hands the keyboard back to the
-// opener before the compositor has mapped the modal window, which then takes the focus and stands
-// above. Seen with sway 1.7 and Qt 6.4: the quiz window veiled, now and then, under the quotes
-// window that its Quotes menu had just opened; covered by desktop_BuriedModal.
-class ActivatedSinceShown : public QObject {
-public:
-    static constexpr const char* Name = "ActivatedSinceShown";
-
-    explicit ActivatedSinceShown(QWidget& window)
-        : QObject(&window) {
-        setObjectName(QLatin1String(Name));
-        window.installEventFilter(this);
-    }
-
-    static bool Of(const QWidget& window) {
-        const auto* watch = static_cast<const ActivatedSinceShown*>(
-            window.findChild<QObject*>(QLatin1String(Name), Qt::FindDirectChildrenOnly));
-        return watch && watch->activated_;
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show)
-            activated_ = false;
-        else if (event->type() == QEvent::WindowActivate)
-            activated_ = true;
-        return false;
-    }
-
-private:
-    bool activated_ = false;
+    QString waiting_;
 };
 
 // A window of fixed size that follows the compositor into the maximised and full-screen states.
@@ -291,10 +275,7 @@ class WaylandDesktop : public Desktop {
 public:
     using Desktop::Desktop;
 
-    void Manage(QWidget& window) override {
-        new FollowCompositorSize(window);
-        new ActivatedSinceShown(window);
-    }
+    void Manage(QWidget& window) override { new FollowCompositorSize(window); }
 
     void Shown(QWidget& window) override {
 #if QUIZ_WAYLAND
@@ -312,13 +293,11 @@ public:
         if (gtkShell_ && gtkShell_->Bound())
             return;
 #endif
-        if (const QWidget* top = View().Top(); top && !ActivatedSinceShown::Of(*top))
-            return; // nothing is buried yet (ActivatedSinceShown)
         auto* veil = static_cast<BlockedVeil*>(window.findChild<QWidget*>(
             QLatin1String(BlockedVeil::Name), Qt::FindDirectChildrenOnly));
         if (!veil)
             veil = new BlockedVeil(window, View());
-        veil->Cover();
+        veil->Cover(View().Top() ? View().Top()->windowTitle() : QString());
     }
 
     // Where the compositor leaves the title bars to the program (weston), Qt Wayland 6.4 draws
