@@ -125,18 +125,21 @@ private:
     bool armed_ = false, closedByTick_ = false;
 };
 
-// Waits until what opening or changing a window set off is over: a pass of the event loop has
-// added nothing to `count` (paints, say). Each pass follows a 10 ms pause, so an update asked for
-// in one pass arrives in the next. False after `timeoutMs` for a window that never rests, which
-// the idle check after it then shows.
-inline bool Settle(const std::function<int()>& count, int timeoutMs = 2000) {
-    int last = -1;
+// Waits until what opening or changing a window set off is over: `count` (paints, say) has not
+// grown for `quietMs`, a span a busy machine (or a sanitized build) still fits its late updates
+// in. False after `timeoutMs` for a window that never rests, which the idle check after it then
+// shows.
+inline bool Settle(const std::function<int()>& count, int timeoutMs = 3000, int quietMs = 200) {
+    int last = count();
+    QElapsedTimer quiet;
+    quiet.start();
     return QTest::qWaitFor(
         [&] {
-            const int now = count();
-            const bool quiet = now == last;
-            last = now;
-            return quiet;
+            if (const int now = count(); now != last) {
+                last = now;
+                quiet.restart();
+            }
+            return quiet.elapsed() >= quietMs;
         },
         timeoutMs);
 }
