@@ -155,7 +155,10 @@ class GnomeWindows:
         box = subprocess.run(["convert", path, "-fill", "black", "+opaque", BACKGROUND[title],
                               "-morphology", "Open", "Square:3", "-format", "%@", "info:"],
                              capture_output=True, text=True).stdout
-        width, height, left, top = map(int, re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", box).groups())
+        found = re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", box)
+        # A window whose background is gone is veiled: here nothing is ever buried.
+        assert found and found[1] != "0", f"no {title!r} in {BACKGROUND[title]}: veiled?"
+        width, height, left, top = map(int, found.groups())
         return left, top, width, height
 
     def minimise(self, title):  # the focused window, by GNOME's key
