@@ -222,8 +222,14 @@ private slots:
             resourcesIdle = testing::IdlePaints(Form6);
             ModalAction measure(
                 [&](QWidget*) {
-                    testing::PaintCounter resources(Form6);
-                    bothIdle = testing::IdlePaints(Form7) + resources.Count();
+                    // Both settle first: the resources window repaints as it loses the activation.
+                    testing::PaintCounter details(Form7), resources(Form6);
+                    testing::Settle([&] { return details.Count() + resources.Count(); });
+                    details.Reset();
+                    resources.Reset();
+                    // Waits for paints that must not come: idle windows get none in a second.
+                    QTest::qWait(1000);
+                    bothIdle = details.Count() + resources.Count();
                     Form7->Close();
                 },
                 Form6);
