@@ -67,9 +67,10 @@ public:
             xcb_discard_reply(connection_, focus.sequence);
             xcb_flush(connection_);
         } else if (stack_.Top()->isMinimized() && !blocked->isMinimized()) {
-            // Mutter 43 minimises a modal window alone and leaves its opener on screen; offered
-            // to the opener, the focus brings the top back (after this event's handling).
-            // Covered by desktop_mutter_xwayland.
+            // Mutter 43 now and then leaves the opener of a modal window on screen when the
+            // user minimises that window, and nothing brought the top back; offered to the
+            // opener, the focus brings it back (after this event's handling). Covered by
+            // desktop_mutter_xwayland and desktop_gnome-shell_xwayland.
             QTimer::singleShot(0, &pending_,
                                [this, window = QPointer<QWidget>(const_cast<QWidget*>(blocked))] {
                                    if (window)
