@@ -156,8 +156,8 @@ class GnomeWindows:
                               "-morphology", "Open", "Square:3", "-format", "%@", "info:"],
                              capture_output=True, text=True).stdout
         found = re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", box)
-        # A window whose background is gone is veiled: here nothing is ever buried.
-        assert found and found[1] != "0", f"no {title!r} in {BACKGROUND[title]}: veiled?"
+        if not found or found[1] == "0":
+            return None  # not drawn yet, or veiled
         width, height, left, top = map(int, found.groups())
         return left, top, width, height
 
@@ -165,13 +165,13 @@ class GnomeWindows:
         self.d.key("super+h")
 
     def bring_back(self, title):  # a click on the window that shows
-        left, top, width, height = self.frame(title)
+        left, top, width, height = wait_until(lambda: self.frame(title))
         self.d.run("xdotool", "mousemove", str(left + 10), str(top + height - 10), "click", "1")
 
     def close(self, title):
         """Qt draws the title bars here: a click on the close button, at the right end of the bar
         above the menu bar."""
-        left, top, width, _ = self.frame(title)
+        left, top, width, _ = wait_until(lambda: self.frame(title))
         self.d.run("xdotool", "mousemove", str(left + width - 14), str(top - 36), "click", "1")
 
 
@@ -193,13 +193,16 @@ class Walk(unittest.TestCase):
         seen = []
 
         def placed():
-            box = view.frame(title)
+            box, under = view.frame(title), view.frame(opener)
+            if not box or not under:  # a window whose background is gone is veiled: here
+                seen[:] = [f"no {title} or {opener} in its colour: veiled?"]  # nothing is buried
+                return False
             if centred and isinstance(view, X11Windows):
                 left, top, width, height = view.work_area()
                 want = (left + (width - box[2]) // 2, top + (height - box[3]) // 2)
                 seen[:] = [f"{title} at {box}, centred at {want}"]
                 return max(abs(box[0] - want[0]), abs(box[1] - want[1])) <= 1
-            under, middle = view.frame(opener), (box[0] + box[2] // 2, box[1] + box[3] // 2)
+            middle = (box[0] + box[2] // 2, box[1] + box[3] // 2)
             seen[:] = [f"{title} at {box}, its opener {opener} at {under}"]
             return (under[0] <= middle[0] < under[0] + under[2] and
                     under[1] <= middle[1] < under[1] + under[3])
