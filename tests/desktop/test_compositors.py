@@ -175,6 +175,12 @@ class GnomeWindows:
         self.d.run("xdotool", "mousemove", str(left + width - 14), str(top - 36), "click", "1")
 
 
+def command(d, menu, item):
+    """A menu command by its keys, typed at a person's pace: a sanitized build opens its menus
+    slowly, and an item's key typed ahead of its menu is lost."""
+    d.run("xdotool", "key", "--delay", "250", menu, item)
+
+
 class Walk(unittest.TestCase):
     def shown(self, view, title, active=True):
         seen = {}
@@ -229,7 +235,7 @@ class Walk(unittest.TestCase):
             self.shown(view, MAP)
 
             # The top of the stack minimised by the desktop and brought back from its opener.
-            d.key("alt+p", "a")
+            command(d, "alt+p", "a")
             self.shown(view, PROFILE)
             self.over(view, PROFILE, MAP)
             view.minimise(PROFILE)
@@ -240,7 +246,7 @@ class Walk(unittest.TestCase):
             self.shown(view, MAP)
 
             # A close request to the map while the profile blocks it.
-            d.key("alt+p", "a")
+            command(d, "alt+p", "a")
             self.shown(view, PROFILE)
             view.close(MAP)
             # The request must not close the map: waited on for as long as an answer takes.
@@ -254,7 +260,7 @@ class Walk(unittest.TestCase):
                                 (("alt+i", "q"), "History of the Quiz"),
                                 (("alt+i", "r"), "Resources"), (("alt+h", "a"), "About")]:
                 with self.subTest(title):
-                    d.key(*keys)
+                    command(d, *keys)
                     self.shown(view, title)
                     d.key("alt+F4") if CLIENT == "wayland" and wayland else view.close(title)
                     self.gone(view, title)
