@@ -122,7 +122,12 @@ class KWinWindows:
         self.script(f"if (w.caption == {json.dumps(title)}) {{ {statement} }}")
 
     def minimise(self, title):
+        """Asks KWin, and waits for the program's answer: KWin minimises the top alone and
+        activates its opener, and the program hands that activation back to the top. Qt Wayland
+        reports an activation only once the compositor has answered a round trip, and a second
+        activation of the opener within it would go unreported, as no user could click."""
         self.act(title, "w.minimized = true;")
+        wait_until(lambda: self.state().get(title) or not self.state(), 5)
 
     def bring_back(self, title):  # as the task manager does
         self.act(title, "workspace.activeClient = w;")
