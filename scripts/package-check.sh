@@ -2,9 +2,9 @@
 # Builds the Debian package twice, in two folders at two times, and fails unless both come out
 # bit for bit the same; checks the packaged program's hardening and that lintian finds nothing at
 # all to say; validates the desktop entry and AppStream metadata, installs the package, reads its
-# manual page, starts the installed program under a private X server, checks that its window
-# appears, removes the package again and checks that the system's set of installed packages is
-# what it was before.
+# manual pages (English, German and Spanish), starts the installed program under a private X
+# server, checks that its window appears, removes the package again and checks that the system's
+# set of installed packages is what it was before.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -66,10 +66,31 @@ test -x /usr/bin/quiz || status=1
     echo "quiz --version does not give the package's version" >&2
     status=1
 }
-man -P cat quiz 2>/dev/null | grep -q 'political self-assessment quiz' || {
+# -L C: the English page, whatever the caller's locale.
+man -L C -P cat quiz 2>/dev/null | grep -q 'political self-assessment quiz' || {
     echo "man quiz does not show the manual page" >&2
     status=1
 }
+# The translated pages, looked up as man does for a German or Spanish locale (it falls back to
+# the English page when a language's is missing), and read from the installed files themselves.
+while read -r lang phrase; do
+    page=/usr/share/man/$lang/man1/quiz.1.gz
+    grep -qx "$page" <<< "$files" || {
+        echo "the package does not hold $page" >&2
+        status=1
+    }
+    man -L "$lang" -P cat quiz 2>/dev/null | grep -q "$phrase" || {
+        echo "man -L $lang quiz does not show the $lang manual page" >&2
+        status=1
+    }
+    man -P cat -l "$page" 2>/dev/null | grep -q "$phrase" || {
+        echo "man -l $page does not read back" >&2
+        status=1
+    }
+done <<'PAGES'
+de zehn Fragen zur politischen
+es cuestionario de diez preguntas
+PAGES
 
 echo "==> Starting the installed program"
 cat > "$staging/start.sh" <<'INNER'
