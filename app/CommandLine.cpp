@@ -1,5 +1,9 @@
 #include "CommandLine.h"
 
+#include "Translations.h"
+
+#include <QCoreApplication>
+
 #include <QCommandLineParser>
 #include <QStringList>
 
@@ -37,7 +41,9 @@ constexpr QtOption QtOptions[] = {
     {"dograb", false},
 };
 
-constexpr char Usage[] =
+// The help, in the user's language where the program speaks it.
+constexpr char Usage[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: quiz [option...]\n"
     "Quiz!, a ten-question political self-assessment quiz: answer five statements on personal\n"
     "and five on economic issues with Yes, Maybe or No, and see where the answers place you on\n"
@@ -57,7 +63,7 @@ constexpr char Usage[] =
     "  -qwindowicon, -stylesheet, -session, -widgetcount; on X11 also -geometry, -title,\n"
     "  -icon, -name, -visual, -nograb, -dograb.\n"
     "\n"
-    "The manual page quiz(1) describes the environment variables it reads.\n";
+    "The manual page quiz(1) describes the environment variables it reads.\n");
 
 // The argument as the user typed it (without any "=value") for an option the parser names.
 QString TypedOption(const QStringList& arguments, const QString& name) {
@@ -113,7 +119,7 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
         return UsageError(problem);
     }
     if (parser.isSet(help)) {
-        std::fputs(Usage, stdout);
+        std::fputs(quiz::TranslateEarly("CommandLine", Usage).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (parser.isSet(version)) {

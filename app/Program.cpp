@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "DisplayFailure.h"
+#include "Translations.h"
 
 #include "Accessibility.h"
 #include "Answers.h"
@@ -78,6 +79,7 @@ int RunProgram(int argc, char* argv[]) {
     CatchDisplayFailure(argc, argv);
     TApplication app(argc, argv);
     DisplayOpened();
+    quiz::InstallTranslations(); // before the first text is made
     InitialiseProgram();
     CreateWindows();
     Form1->Show();

@@ -17,9 +17,7 @@ QStringList QuotationLines(int topic);
 QString ProfileCaption(int philosophy);
 // The heading and the entries, CR LF between lines and none after the last.
 QString FamousList(int philosophy);
-// The essay as it is stored, in pieces of at most 62 characters.
-QStringList EssayPieces(int philosophy);
-// The essay as one paragraph: the pieces joined with nothing between them.
+// The essay as one paragraph.
 QString Essay(int philosophy);
 
 // Organisation 1 Heralds, 2 Lantern, 3 Tarrant, 4 Books, 5 Grove.
@@ -36,6 +34,6 @@ struct AboutTexts {
     QString comments; // permission of organisation 1
     QString label1;   // credits
 };
-const AboutTexts& About();
+AboutTexts About();
 
 } // namespace content

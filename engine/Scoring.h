@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Answers.h"
+#include "Shown.h"
 
 namespace quiz {
 
@@ -21,7 +22,9 @@ inline constexpr int PhilosophyCount = 5;
 
 // Labels indexed by philosophy number - 1; other windows compare against these verbatim.
 inline constexpr std::array<std::string_view, PhilosophyCount> PhilosophyLabels{
-    "Libertarian", "Left Liberal", "Centrist", "Right Conservative", "Authoritarian"};
+    QUIZ_SHOWN("Questions", "Libertarian"), QUIZ_SHOWN("Questions", "Left Liberal"),
+    QUIZ_SHOWN("Questions", "Centrist"), QUIZ_SHOWN("Questions", "Right Conservative"),
+    QUIZ_SHOWN("Questions", "Authoritarian")};
 
 std::string_view PhilosophyLabel(int philosophy);
 

@@ -19,6 +19,8 @@ program_packages=(
     libxcb1-dev            # asking an X window manager for window frames
     libwayland-dev libwayland-bin qt6-base-private-dev  # a Wayland compositor's own protocols
     fonts-liberation2      # the faces that stand in for "System" and "MS Sans Serif"
+    qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease: the translations compiled in
+    qt6-translations-l10n  # Qt's own texts (the buttons of its dialogs) in the user's language
 )
 package_packages=(
     dpkg-dev               # dpkg-shlibdeps: the Qt libraries the package depends on

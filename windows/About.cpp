@@ -23,7 +23,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     SetDefaultButton(OKButton);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    const content::AboutTexts& texts = content::About();
+    const content::AboutTexts texts = content::About();
     ProductName->setText(texts.productName);
     Version->setText(texts.version);
     Label2->setText(texts.label2);

@@ -13,6 +13,7 @@
 #include "ModalStack.h"
 #include "Navigation.h"
 #include "Scoring.h"
+#include "Wording.h"
 
 #include "About.h"
 #include "History.h"
@@ -35,11 +36,7 @@ void SetCaption(QLabel* label, const QString& text) {
 
 // The result in words, sentence by sentence, for the scores and philosophy that stand now.
 QStringList ResultSentences() {
-    QStringList sentences;
-    for (const std::string& sentence :
-         quiz::ResultInWords(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy))
-        sentences << QString::fromStdString(sentence);
-    return sentences;
+    return content::ResultInWords(quiz::PersonalScore, quiz::EconomicScore, quiz::Philosophy);
 }
 
 QString SpokenResult() {
@@ -119,8 +116,8 @@ void TForm3::showEvent(QShowEvent* event) {
 void TForm3::FormPaint() {
     // Runs before the controls are drawn, so they show the new values in the same paint. Only
     // real changes are applied: the paint they cause finds nothing left to change.
-    SetCaption(lblEscore, QString::fromStdString(quiz::EconomicScoreCaption(quiz::EconomicScore)));
-    SetCaption(lblPscore, QString::fromStdString(quiz::PersonalScoreCaption(quiz::PersonalScore)));
+    SetCaption(lblEscore, content::EconomicScoreCaption(quiz::EconomicScore));
+    SetCaption(lblPscore, content::PersonalScoreCaption(quiz::PersonalScore));
     const quiz::DotBox dot = quiz::DotBounds(quiz::PersonalScore, quiz::EconomicScore);
     if (shpRedDot->pos() != QPoint(dot.left, dot.top))
         shpRedDot->move(dot.left, dot.top);
@@ -225,15 +222,14 @@ void TForm3::Quizhistory1Click() {
 void TForm3::Hmmmm1Click() {
     // The system's own message box, owned by the application rather than by this window.
     quiz::RunSystemMessageBox(
-        QMessageBox::Question, QStringLiteral("Try It Yourself!"),
-        QStringLiteral("Try taking the quiz again, but this time answer according to current "
-                       "U.S. policy, instead of your own beliefs.  How does the country score?"));
+        QMessageBox::Question, tr("Try It Yourself!"),
+        tr("Try taking the quiz again, but this time answer according to current U.S. policy, "
+           "instead of your own beliefs.  How does the country score?"));
 }
 
 void TForm3::mnuHelpScoringClick() {
-    quiz::RunMessageDialog(
-        QString::fromStdString(quiz::ScoringExplanation(quiz::PersonalScore, quiz::EconomicScore)),
-        quiz::MessageKind::Information, quiz::MessageButton::OK);
+    quiz::RunMessageDialog(content::ScoringExplanation(quiz::PersonalScore, quiz::EconomicScore),
+                           quiz::MessageKind::Information, quiz::MessageButton::OK);
 }
 
 void TForm3::mnuHelpAboutClick() {
@@ -249,9 +245,9 @@ void TForm3::cmdProfileClick() {
 }
 
 void TForm3::cmdRestartClick() {
-    const TModalResult answer = quiz::RunMessageDialog(
-        QStringLiteral("Keep your old answers?"), quiz::MessageKind::Confirmation,
-        quiz::MessageButton::Yes | quiz::MessageButton::No);
+    const TModalResult answer =
+        quiz::RunMessageDialog(tr("Keep your old answers?"), quiz::MessageKind::Confirmation,
+                               quiz::MessageButton::Yes | quiz::MessageButton::No);
     // No, Esc and the dialog's close box all count as No.
     quiz::KeepAnswers = answer == mrYes;
     Close();

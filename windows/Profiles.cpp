@@ -48,7 +48,7 @@ void TForm2::FormPaint() {
     memFamous->setPlainText(content::FamousList(philosophy).replace(QStringLiteral("\r\n"), "\n"));
 
     // The essay's pieces make one line, which the box wraps.
-    memProfile->setPlainText(content::EssayPieces(philosophy).join(QString()));
+    memProfile->setPlainText(content::Essay(philosophy));
 
     TPictureImage* map = SmallMaps()[static_cast<std::size_t>(philosophy - 1)];
     if (map->isHidden())

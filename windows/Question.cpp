@@ -17,6 +17,7 @@
 #include "Polimap.h"
 #include "Quotes.h"
 #include "Scoring.h"
+#include "Wording.h"
 
 TForm1* Form1 = nullptr;
 
@@ -53,9 +54,8 @@ TForm1::TForm1(QWidget* parent)
         &TForm1::lblQ5Click, &TForm1::lblQ6Click, &TForm1::lblQ7Click, &TForm1::lblQ8Click,
         &TForm1::lblQ9Click, &TForm1::lblQ10Click};
     for (int n = 1; n <= QuestionCount; ++n) {
-        const std::string_view statement = QuestionAt(n).statement;
         ClickableLabel* label = statements[n - 1];
-        label->setText(QString::fromUtf8(statement));
+        label->setText(content::Statement(n));
         connect(label, &ClickableLabel::clicked, this, labelClicks[n - 1]);
     }
 
@@ -137,9 +137,8 @@ TForm1::TForm1(QWidget* parent)
                                  grpQ6, grpQ7, grpQ8, grpQ9, grpQ10};
     const QString answerWords[] = {tr("Yes"), tr("Maybe"), tr("No")};
     for (int n = 1; n <= QuestionCount; ++n) {
-        const Question& question = QuestionAt(n);
-        const QString statement = QString::fromUtf8(question.statement);
-        const QString topic = QString::fromUtf8(question.topic);
+        const QString statement = content::Statement(n);
+        const QString topic = content::Topic(n);
         groups[n - 1]->setAccessibleName(tr("Question %1: %2").arg(n).arg(topic));
         groups[n - 1]->setAccessibleDescription(statement);
         statements[n - 1]->setAccessibleDescription(
@@ -205,27 +204,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString TForm1::StrayText() {
-    return QStringLiteral("Please answer each question by clicking on the ") +
-           QStringLiteral("Yes, No, or Maybe buttons. When you have ") +
-           QStringLiteral("answered all the questions, click on Show Results.") +
-           QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Click on any question to see a relevant quotation.");
+    return tr("Please answer each question by clicking on the Yes, No, or Maybe buttons. When you "
+              "have answered all the questions, click on Show Results.") +
+           QStringLiteral("\r\n\r\n") + tr("Click on any question to see a relevant quotation.");
 }
 
 QString TForm1::IntroducingText() {
-    return QStringLiteral("Welcome to Quiz!  People everywhere are discovering that the ") +
-           QStringLiteral("old \"Left - Right\" axis just doesn't describe the ") +
-           QStringLiteral("real world.  Here's a system that makes a lot more ") +
-           QStringLiteral("sense.  I hope you enjoy it!") + QStringLiteral("\r\n") +
-           QStringLiteral("-Avery Quill");
+    return tr("Welcome to Quiz!  People everywhere are discovering that the old \"Left - Right\" "
+              "axis just doesn't describe the real world.  Here's a system that makes a lot more "
+              "sense.  I hope you enjoy it!") +
+           QStringLiteral("\r\n-Avery Quill");
 }
 
 QString TForm1::TakingTheQuizText() {
-    return QStringLiteral("Choose \"Yes\" if you (mostly) agree with each statement, ") +
-           QStringLiteral("\"Maybe\" if you aren't sure or need more ") +
-           QStringLiteral("information, and \"No\" if you (mostly) disagree.  ") +
-           QStringLiteral("\"Maybe\" also means you agree in principle, but ") +
-           QStringLiteral("think the idea needs work.");
+    return tr("Choose \"Yes\" if you (mostly) agree with each statement, \"Maybe\" if you aren't "
+              "sure or need more information, and \"No\" if you (mostly) disagree.  \"Maybe\" also "
+              "means you agree in principle, but think the idea needs work.");
 }
 
 void TForm1::Stray() {
@@ -249,7 +243,7 @@ void TForm1::btnResultsClick() {
     // that had the focus gets it back when the window returns.
     const QPointer<QWidget> focus = focusWidget();
     CalculateResults();
-    ShowInformation(QString::fromStdString(ResultSentence(Philosophy)));
+    ShowInformation(content::ResultSentence(Philosophy));
     hide();
     ExitRequested = false;
     Form3->ShowModal();

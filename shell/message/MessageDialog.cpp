@@ -128,9 +128,9 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
         const char* name;
     };
     std::vector<Choice> present;
-    for (const Choice& choice : {Choice{MessageButton::Yes, QStringLiteral("&Yes"), mrYes, "Yes"},
-                                 Choice{MessageButton::No, QStringLiteral("&No"), mrNo, "No"},
-                                 Choice{MessageButton::OK, QStringLiteral("OK"), mrOk, "OK"}}) {
+    for (const Choice& choice : {Choice{MessageButton::Yes, tr("&Yes"), mrYes, "Yes"},
+                                 Choice{MessageButton::No, tr("&No"), mrNo, "No"},
+                                 Choice{MessageButton::OK, tr("OK"), mrOk, "OK"}}) {
         if (buttons.testFlag(choice.button))
             present.push_back(choice);
     }
@@ -138,7 +138,7 @@ TMessageForm::TMessageForm(const QString& text, MessageKind kind, MessageButtons
     const MessageLayout layout =
         LayOutMessage(w, h, textRect.width(), textRect.height(), static_cast<int>(present.size()));
     const bool information = kind == MessageKind::Information;
-    setWindowTitle(information ? QStringLiteral("Information") : QStringLiteral("Confirm"));
+    setWindowTitle(information ? tr("Information") : tr("Confirm"));
     // A message too narrow for its title where the program draws the title bar widens, its
     // contents staying in the middle.
     const int width = std::max(layout.clientWidth,

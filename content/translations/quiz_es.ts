@@ -1,0 +1,1266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>About</name>
+    <message>
+        <source>QUIZ Version 6.1 (Win 95/Win NT), December 10, 1996</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Avery Quill, avery.quill@example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © 1996 Avery Quill.  All rights reserved.  You may copy this program and give it away free of charge, provided that all of its files are passed on together and unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ten questions of the quiz itself are used by kind permission of the Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS 00042, who hold the rights to them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thanks to Dana Whitcomb for the earlier versions of the quiz on disk, and to Jules Ferrante for compiling the topical quotations.  The quiz is also available for the Macintosh, for OS/2 and for DOS, and on paper from the Heralds of Orrisvane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quiz [option...]
+Quiz!, a ten-question political self-assessment quiz: answer five statements on personal
+and five on economic issues with Yes, Maybe or No, and see where the answers place you on
+a two-axis political map, with quotations, profiles and organisations to read. It keeps
+nothing: no files, no settings, no network.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+
+Qt&apos;s options, passed on to the toolkit:
+  -platform NAME    the display plug-in: xcb (X11), wayland, offscreen...
+  -display NAME     the X11 display to use instead of $DISPLAY
+  -style NAME       the style of the controls, such as Fusion or Windows
+  -reverse          lay the windows out from right to left
+  and -platformtheme, -platformpluginpath, -plugin, -qwindowgeometry, -qwindowtitle,
+  -qwindowicon, -stylesheet, -session, -widgetcount; on X11 also -geometry, -title,
+  -icon, -name, -visual, -nograb, -dograb.
+
+The manual page quiz(1) describes the environment variables it reads.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The Heralds of Orrisvane wrote the ten questions of this quiz in the spring of 1987, to open 
+the talk at their reading circles.  Members kept asking where they stood, and the only answer 
+on offer was a single line from left to right, with everyone who did not fit in the middle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trouble with the line was easy to see.  Some people wanted government out of their private 
+lives but not out of the marketplace; others wanted just the reverse.  One line could not tell 
+them apart, so the quiz asks about personal freedom and economic freedom separately.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five questions feed each of the two scores.  Set side by side, the scores mark a point on a 
+square chart turned on its corner into a diamond: more freedom on both scales toward the top, 
+less on both toward the bottom, and the familiar left and right at the two sides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Early copies went round on photocopied sheets; Dana Whitcomb then put the quiz on floppy disks 
+for user-group meetings.  The Heralds still look after the ten questions, and they have let 
+this program use them ever since.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avery Quill wrote this program and this history.  Version 6.1 is the first for Windows 95 and 
+Windows NT, with quotations on each topic, profiles of the five philosophies and a list of 
+groups to contact.  Take the quiz as often as you like: nothing is saved when you leave.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Organisations</name>
+    <message>
+        <source>Wrote the ten questions that this quiz asks, looks
+after them and lets this program use them.  Members
+meet in small reading circles; each circle takes up
+one of the ten topics for a season and writes what
+it found in a notebook passed on to the next circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps an archive of letters, court papers and press
+clippings on privacy and free speech, open to anyone
+by appointment.  Questions by mail are welcome.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evening courses on how prices, trade and money work,
+taught by volunteers from local shops and farms in
+the back room of the old Tarrant mill.  The course
+notes go free to anyone who writes for them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lends books by post on economics, history, law and
+philosophy; borrowers pay the postage both ways and
+nothing else.  Shelf list free on request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forty apple trees kept by the members, who meet
+under them on summer Sundays to argue both sides of
+a question drawn by lot, then share the harvest with
+their neighbors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Profiles</name>
+    <message>
+        <source>Profiles: Libertarians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles: Left Liberals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles: Centrists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles: Right Conservatives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profiles: Authoritarians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous Libertarians:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous Left Liberals:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous Centrists:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous Right Conservatives:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous Authoritarians:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thomas Jefferson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thomas Paine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Henry David Thoreau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Franklin D. Roosevelt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eleanor Roosevelt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dwight D. Eisenhower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edmund Burke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calvin Coolidge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Julius Caesar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napoleon Bonaparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otto von Bismarck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libertarians score high on both scales.  They want people to run their own lives and spend their own money, and would limit government to protecting each person from force and fraud.  Trade, speech and private life are nobody else&apos;s business.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left liberals score high on personal freedom but lower on economic freedom.  They defend free speech, privacy and the right to live as one chooses, yet they look to government to regulate business, tax the wealthy and care for those in need.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrists sit near the middle of both scales.  They weigh each question on its merits rather than by fixed rules, accept some government in personal and economic life, and often prefer a practical compromise to a grand principle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right conservatives score high on economic freedom but lower on personal freedom.  They favor free enterprise, low taxes, a strong national defense, and want laws that uphold traditional values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authoritarians score low on both scales.  They trust a strong government to steer the economy and to set rules for personal conduct, and they put order, security and shared duty ahead of individual choice.  Left or right, they favor firm rules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Conscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Military service should be voluntary, never compulsory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Government should not control radio, TV, press or Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laws should not govern sex between consenting adults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prohibition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeal the laws against buying and using drugs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peaceful people should be free to cross any border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subsidies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End government subsidies to businesses and farms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protectionism</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace tariffs and import quotas with free trade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abolish minimum-wage laws and let wages be agreed freely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace taxes with fees paid by those who use a service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our government should stop policing the rest of the world</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libertarian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Liberal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Conservative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authoritarian</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Quotations</name>
+    <message>
+        <source>Where is it written in the Constitution, in what article or section is it contained, 
+that you may take children from their parents, and parents from their children, and 
+compel them to fight the battles of any war in which the folly or the wickedness of 
+government may engage it?
+-Daniel Webster, speech in the House of Representatives, 1814</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither slavery nor involuntary servitude, except as a punishment for crime whereof 
+the party shall have been duly convicted, shall exist within the United States, or 
+any place subject to their jurisdiction.
+-Thirteenth Amendment to the Constitution of the United States</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mass of men serve the state thus, not as men mainly, but as machines, with 
+their bodies.
+-Henry David Thoreau, Resistance to Civil Government, 1849</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Those who would give up essential Liberty, to purchase a little temporary Safety, 
+deserve neither Liberty nor Safety.
+-Benjamin Franklin, 1755</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Were it left to me to decide whether we should have a government without 
+newspapers, or newspapers without a government, I should not hesitate a moment 
+to prefer the latter.
+-Thomas Jefferson, letter to Edward Carrington, 1787</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Government&apos;s power to censor the press was abolished so that the press 
+would remain forever free to censure the Government. The press was protected so 
+that it could bare the secrets of government and inform the people.
+-Justice Hugo Black, New York Times Co. v. United States, 1971</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give me the liberty to know, to utter, and to argue freely according to 
+conscience, above all liberties.
+-John Milton, Areopagitica, 1644</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If liberty means anything at all, it means the right to tell people what they 
+do not want to hear.
+-George Orwell, The Freedom of the Press, 1945</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no place for the state in the bedrooms of the nation.
+-Pierre Elliott Trudeau, Minister of Justice of Canada, 1967</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would we allow the police to search the sacred precincts of marital bedrooms 
+for telltale signs of the use of contraceptives? The very idea is repulsive to the 
+notions of privacy surrounding the marriage relationship.
+-Justice William O. Douglas, Griswold v. Connecticut, 1965</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over himself, over his own body and mind, the individual is sovereign.
+-John Stuart Mill, On Liberty, 1859</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Was the government to prescribe to us our medicine and diet, our bodies would be in 
+such keeping as our souls are now.
+-Thomas Jefferson, Notes on the State of Virginia, 1785</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vices are those acts by which a man harms himself or his property. 
+Crimes are those acts by which one man harms the person or property of another.
+-Lysander Spooner, Vices Are Not Crimes:
+A Vindication of Moral Liberty, 1875</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The prestige of government has undoubtedly been lowered considerably by 
+the prohibition law. For nothing is more destructive of respect for the government and 
+the law of the land than passing laws which cannot be enforced.
+-Albert Einstein, My First Impression of the U.S.A., 1921</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The only purpose for which power can be rightfully exercised over any member of a 
+civilised community, against his will, is to prevent harm to others. His own good, 
+either physical or moral, is not a sufficient warrant.
+-John Stuart Mill, On Liberty, 1859</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>He has endeavoured to prevent the population of these States; for that 
+purpose obstructing the Laws for Naturalization of Foreigners; refusing to 
+pass others to encourage their migrations hither, and raising the conditions of new 
+Appropriations of Lands.
+-Declaration of Independence, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give me your tired, your poor,
+Your huddled masses yearning to breathe free,
+The wretched refuse of your teeming shore.
+Send these, the homeless, tempest-tost to me,
+I lift my lamp beside the golden door!
+-Emma Lazarus, The New Colossus, 1883</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And if there had to be city walls, the walls had doors and the doors were open to 
+anyone with the will and the heart to get here.
+-Ronald Reagan, Farewell Address, 1989</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shall oppressed humanity find no asylum on this globe?
+-Thomas Jefferson, First Annual Message to Congress, 1801</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lesson should be constantly enforced that, though the people support the 
+Government, the Government should not support the people.
+-Grover Cleveland, veto of the Texas Seed Bill, 1887</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See if the law takes from some persons what belongs to them, and gives it 
+to other persons to whom it does not belong. See if the law benefits one 
+citizen at the expense of another by doing what the citizen himself cannot do without 
+committing a crime.
+-Frederic Bastiat, The Law, 1850</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Government&apos;s view of the economy could be summed up in a few short phrases: If it 
+moves, tax it. If it keeps moving, regulate it. And if it stops moving, subsidize it.
+-Ronald Reagan, White House Conference on Small Business, 1986</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is the maxim of every prudent master of a family, never to attempt to make at home 
+what it will cost him more to make than to buy.
+-Adam Smith, The Wealth of Nations, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free trade, one of the greatest blessings which a government can confer on a people, 
+is in almost every country unpopular.
+-Thomas Babington Macaulay, 1824</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What protection teaches us, is to do to ourselves in time of peace what enemies seek 
+to do to us in time of war.
+-Henry George, Protection or Free Trade, 1886</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If soldiers are not to cross international boundaries, goods must do so. Unless the 
+shackles can be dropped from trade, bombs will be dropped from the sky.
+-Otto T. Mallery, Economic Union and Durable Peace, 1943</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consumption is the sole end and purpose of all production; and the interest of the 
+producer ought to be attended to only so far as it may be necessary for promoting 
+that of the consumer.
+-Adam Smith, The Wealth of Nations, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For you cannot make a man worth a given amount by making it illegal for anyone 
+to offer him anything less. You merely deprive him of the right to earn the 
+amount that his abilities and situation would permit him to earn, while you 
+deprive the community even of the moderate services that he is capable of 
+rendering. In brief, for a low wage you substitute unemployment.
+-Henry Hazlitt, Economics in One Lesson, 1946</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The patrimony of a poor man lies in the strength and dexterity of his hands; 
+and to hinder him from employing this strength and dexterity in what manner 
+he thinks proper without injury to his neighbour, is a plain violation of this 
+most sacred property.
+-Adam Smith, The Wealth of Nations, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>But in the right to eat the bread, without the leave of anybody else, which 
+his own hand earns, he is my equal and the equal of Judge Douglas, and the equal 
+of every living man.
+-Abraham Lincoln, debate at Ottawa, Illinois, 1858</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The power to tax involves the power to destroy.
+-Chief Justice John Marshall, McCulloch v. Maryland, 1819</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any one may so arrange his affairs that his taxes shall be as low as possible; he 
+is not bound to choose that pattern which will best pay the Treasury; there is not 
+even a patriotic duty to increase one&apos;s taxes.
+-Judge Learned Hand, Helvering v. Gregory,
+United States Court of Appeals, 1934</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no art which one government sooner learns of another than that of draining 
+money from the pockets of the people.
+-Adam Smith, The Wealth of Nations, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To tax and to please, no more than to love and to be wise, is not given to men.
+-Edmund Burke, Speech on American Taxation, 1774</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For imposing Taxes on us without our Consent:
+-Declaration of Independence, 1776</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In this world nothing can be said to be certain, except death and taxes.
+-Benjamin Franklin, letter to Jean-Baptiste Le Roy, 1789</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The great rule of conduct for us in regard to foreign nations is in extending our 
+commercial relations, to have with them as little political connection as possible.
+-George Washington, Farewell Address, 1796</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peace, commerce, and honest friendship with all nations, entangling alliances 
+with none.
+-Thomas Jefferson, First Inaugural Address, 1801</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wherever the standard of freedom and independence has been or shall be 
+unfurled, there will her heart, her benedictions and her prayers be. 
+But she goes not abroad, in search of monsters to destroy. 
+She is the well-wisher to the freedom and independence of all. 
+She is the champion and vindicator only of her own.
+-John Quincy Adams, Secretary of State,
+Independence Day address, 1821</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of all the enemies to public liberty war is, perhaps, the most to be dreaded, because
+it comprises and develops the germ of every other.
+-James Madison, Political Observations, 1795</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic: %1.</source>
+        <extracomment>The caption over a topic&apos;s quotations; %1 is the topic&apos;s statement.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source>According to your answers, your political philosophy is %1.  The red dot on the next screen shows where you fit on the political map.</source>
+        <extracomment>The result message; %1 is the philosophy (&quot;Left Liberal&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Personal Self-Government Score Is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Economic Self-Government Score Is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You get %1 for each &quot;Yes,&quot; %2 for each &quot;Maybe,&quot; and %3 for every &quot;No.&quot; Your score on personal issues was %4%, and your economic score was %5%.  The red dot on the graph shows where your scores meet.</source>
+        <extracomment>%1, %2 and %3 are what a Yes, a Maybe and a No add (20, 10, 0); %4 and %5 the personal and the economic score.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your philosophy is %1.</source>
+        <extracomment>Said by a screen reader on the map, and copied with the result; %1 is the philosophy.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The red dot marks a personal self-government score of %1 and an economic self-government score of %2.</source>
+        <extracomment>Said by a screen reader on the map, and copied with the result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A small political map: a blue diamond with its top zone in aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Meridian Political Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you a self-governor...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... On PERSONAL Issues?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... On ECONOMIC Issues?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes Maybe No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Conscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   P&amp;rohibition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Borders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Subsidies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Pr&amp;otectionism</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Labor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Income Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Defense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Introducing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Taking the Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows your result and the political map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers to the personal issues: Yes, Maybe, No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heads the three columns of answer buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers to the economic issues: Yes, Maybe, No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maybe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read quotations on %1; the Quotes menu shows them too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please answer each question by clicking on the Yes, No, or Maybe buttons. When you have answered all the questions, click on Show Results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click on any question to see a relevant quotation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Quiz!  People everywhere are discovering that the old &quot;Left - Right&quot; axis just doesn&apos;t describe the real world.  Here&apos;s a system that makes a lot more sense.  I hope you enjoy it!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose &quot;Yes&quot; if you (mostly) agree with each statement, &quot;Maybe&quot; if you aren&apos;t sure or need more information, and &quot;No&quot; if you (mostly) disagree.  &quot;Maybe&quot; also means you agree in principle, but think the idea needs work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memProfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map of the Libertarian zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diamond-shaped political map with its top corner, the Libertarian zone, highlighted in aqua.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map of the Authoritarian zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diamond-shaped political map with its bottom corner, the Authoritarian zone, highlighted in aqua.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map of the Left Liberal zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diamond-shaped political map with its left corner, the Left Liberal zone, highlighted in aqua.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map of the Centrist zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diamond-shaped political map with its centre square, the Centrist zone, highlighted in aqua.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map of the Right Conservative zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diamond-shaped political map with its right corner, the Right Conservative zone, highlighted in aqua.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memFamous</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>The Political Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Political map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks the point where your two scores meet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal self-government score, from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSscore Goes Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic self-government score, from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EScore goes Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libertarian region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read the Libertarian profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Conservative region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read the Right Conservative profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Liberal region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read the Left Liberal profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrist region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read the Centrist profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authoritarian region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to read the Authoritarian profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the profile of your political philosophy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks whether to keep your answers, then goes back to the quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Conscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   P&amp;rohibition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Borders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Subsidies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Pr&amp;otectionism</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Labor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Income Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   &amp;Defense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiz history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hmmmm...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Libertarians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;eft liberals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Right conservatives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Authoritarians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Centrists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try It Yourself!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try taking the quiz again, but this time answer according to current U.S. policy, instead of your own beliefs.  How does the country score?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your old answers?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>History of the Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of the quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Topical Quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quotations on the topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here are some of the many organizations devoted to self-government.  Click on each logo to find out more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lantern Vessimar logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lit lantern with rays beside the words Lantern Vessimar. Press it to show the organization&apos;s address and details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heralds of Orrisvane logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A herald&apos;s trumpet with a starred banner, framed in a double square above the words Heralds of Orrisvane. Press it to show the organization&apos;s address and details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grove Mirravent logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three trees on a hill above the words Grove Mirravent. Press it to show the organization&apos;s address and details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ossenbray Books logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An open book beside the words Ossenbray Books. Press it to show the organization&apos;s address and details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarrant Dornavel logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flaming torch beside the words Tarrant Dornavel between ruled lines. Press it to show the organization&apos;s address and details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Your Name Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organization details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>memAddress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
