@@ -636,631 +636,640 @@ it comprises and develops the germ of every other.
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quiz!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Web address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Webadresse: %1</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmsymbol</translation>
     </message>
     <message>
         <source>A small political map: a blue diamond with its top zone in aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kleine politische Karte: eine blaue Raute, deren obere Zone türkis ist</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Meridian Political Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Meridian Politik-Quiz</translation>
     </message>
     <message>
         <source>Are you a self-governor...</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Rendered as &quot;Do you decide for yourself ...&quot;, to read on into the two headings and to match &quot;Selbstbestimmung&quot; (self-government) used for the scores.</translatorcomment>
+        <translation>Bestimmen Sie selbst ...</translation>
     </message>
     <message>
         <source>... On PERSONAL Issues?</source>
-        <translation type="unfinished"></translation>
+        <translation>... in PERSÖNLICHEN Fragen?</translation>
     </message>
     <message>
         <source>... On ECONOMIC Issues?</source>
-        <translation type="unfinished"></translation>
+        <translation>... in WIRTSCHAFTLICHEN Fragen?</translation>
     </message>
     <message>
         <source>Yes Maybe No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja Vielleicht Nein</translation>
     </message>
     <message>
         <source>Show Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis anzeigen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zitate</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profile</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Personal Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Fragen</translation>
     </message>
     <message>
         <source>   &amp;Conscription</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Wehrpflicht</translation>
     </message>
     <message>
         <source>   &amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Medien</translation>
     </message>
     <message>
         <source>   &amp;Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Privatsphäre</translation>
     </message>
     <message>
         <source>   P&amp;rohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>   P&amp;rohibition</translation>
     </message>
     <message>
         <source>   &amp;Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Grenzen</translation>
     </message>
     <message>
         <source>Economic Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftliche Fragen</translation>
     </message>
     <message>
         <source>   &amp;Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Subventionen</translation>
     </message>
     <message>
         <source>   Pr&amp;otectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>   Pr&amp;otektionismus</translation>
     </message>
     <message>
         <source>   &amp;Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Arbeit</translation>
     </message>
     <message>
         <source>   &amp;Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Einkommensteuer</translation>
     </message>
     <message>
         <source>   &amp;Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Verteidigung</translation>
     </message>
     <message>
         <source>&amp;Introducing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einführung</translation>
     </message>
     <message>
         <source>&amp;Taking the Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitung</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über...</translation>
     </message>
     <message>
         <source>Shows your result and the political map</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Ihr Ergebnis und die politische Karte</translation>
     </message>
     <message>
         <source>Answers to the personal issues: Yes, Maybe, No</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten zu den persönlichen Fragen: Ja, Vielleicht, Nein</translation>
     </message>
     <message>
         <source>Heads the three columns of answer buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift der drei Spalten mit den Antwortknöpfen</translation>
     </message>
     <message>
         <source>Answers to the economic issues: Yes, Maybe, No</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten zu den wirtschaftlichen Fragen: Ja, Vielleicht, Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Question %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: %2</translation>
     </message>
     <message>
         <source>Click to read quotations on %1; the Quotes menu shows them too</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um Zitate zum Thema %1 zu lesen; auch das Menü „Zitate“ zeigt sie</translation>
     </message>
     <message>
         <source>Please answer each question by clicking on the Yes, No, or Maybe buttons. When you have answered all the questions, click on Show Results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte beantworten Sie jede Frage, indem Sie auf „Ja“, „Nein“ oder „Vielleicht“ klicken. Wenn Sie alle Fragen beantwortet haben, klicken Sie auf „Ergebnis anzeigen“.</translation>
     </message>
     <message>
         <source>Click on any question to see a relevant quotation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf eine Frage, um ein passendes Zitat zu sehen.</translation>
     </message>
     <message>
         <source>Welcome to Quiz!  People everywhere are discovering that the old &quot;Left - Right&quot; axis just doesn&apos;t describe the real world.  Here&apos;s a system that makes a lot more sense.  I hope you enjoy it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Quiz!  Überall merken die Menschen, dass die alte Achse „Links – Rechts“ die wirkliche Welt einfach nicht beschreibt.  Hier ist ein System, das viel mehr Sinn ergibt.  Ich hoffe, es gefällt Ihnen!</translation>
     </message>
     <message>
         <source>Choose &quot;Yes&quot; if you (mostly) agree with each statement, &quot;Maybe&quot; if you aren&apos;t sure or need more information, and &quot;No&quot; if you (mostly) disagree.  &quot;Maybe&quot; also means you agree in principle, but think the idea needs work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie „Ja“, wenn Sie einer Aussage (weitgehend) zustimmen, „Vielleicht“, wenn Sie unsicher sind oder mehr Informationen brauchen, und „Nein“, wenn Sie (weitgehend) nicht zustimmen.  „Vielleicht“ bedeutet auch, dass Sie im Prinzip zustimmen, die Idee aber noch für verbesserungsbedürftig halten.</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>memProfile</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the profile before it is shown.</translatorcomment>
+        <translation>memProfile</translation>
     </message>
     <message>
         <source>Map of the Libertarian zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte der libertären Zone</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its top corner, the Libertarian zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die rautenförmige politische Karte, deren obere Ecke, die libertäre Zone, türkis hervorgehoben ist.</translation>
     </message>
     <message>
         <source>Map of the Authoritarian zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte der autoritären Zone</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its bottom corner, the Authoritarian zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die rautenförmige politische Karte, deren untere Ecke, die autoritäre Zone, türkis hervorgehoben ist.</translation>
     </message>
     <message>
         <source>Map of the Left Liberal zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte der linksliberalen Zone</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its left corner, the Left Liberal zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die rautenförmige politische Karte, deren linke Ecke, die linksliberale Zone, türkis hervorgehoben ist.</translation>
     </message>
     <message>
         <source>Map of the Centrist zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte der zentristischen Zone</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its centre square, the Centrist zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die rautenförmige politische Karte, deren mittleres Quadrat, die zentristische Zone, türkis hervorgehoben ist.</translation>
     </message>
     <message>
         <source>Map of the Right Conservative zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte der rechtskonservativen Zone</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its right corner, the Right Conservative zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die rautenförmige politische Karte, deren rechte Ecke, die rechtskonservative Zone, türkis hervorgehoben ist.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Famous people</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Persönlichkeiten</translation>
     </message>
     <message>
         <source>memFamous</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the list before it is shown.</translatorcomment>
+        <translation>memFamous</translation>
     </message>
 </context>
 <context>
     <name>TForm3</name>
     <message>
         <source>The Political Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Die politische Karte</translation>
     </message>
     <message>
         <source>Political map</source>
-        <translation type="unfinished"></translation>
+        <translation>Politische Karte</translation>
     </message>
     <message>
         <source>Red dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Punkt</translation>
     </message>
     <message>
         <source>Marks the point where your two scores meet</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert die Stelle, an der sich Ihre beiden Punktzahlen treffen</translation>
     </message>
     <message>
         <source>Personal self-government score, from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktzahl für persönliche Selbstbestimmung, von 0 bis 100</translation>
     </message>
     <message>
         <source>PSscore Goes Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the score caption before it is shown.</translatorcomment>
+        <translation>Hier steht PSscore</translation>
     </message>
     <message>
         <source>Economic self-government score, from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktzahl für wirtschaftliche Selbstbestimmung, von 0 bis 100</translation>
     </message>
     <message>
         <source>EScore goes Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the score caption before it is shown.</translatorcomment>
+        <translation>Hier steht EScore</translation>
     </message>
     <message>
         <source>Libertarian region</source>
-        <translation type="unfinished"></translation>
+        <translation>Libertärer Bereich</translation>
     </message>
     <message>
         <source>Click to read the Libertarian profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um das Profil der Libertären zu lesen</translation>
     </message>
     <message>
         <source>Right Conservative region</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtskonservativer Bereich</translation>
     </message>
     <message>
         <source>Click to read the Right Conservative profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um das Profil der Rechtskonservativen zu lesen</translation>
     </message>
     <message>
         <source>Left Liberal region</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksliberaler Bereich</translation>
     </message>
     <message>
         <source>Click to read the Left Liberal profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um das Profil der Linksliberalen zu lesen</translation>
     </message>
     <message>
         <source>Centrist region</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentristischer Bereich</translation>
     </message>
     <message>
         <source>Click to read the Centrist profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um das Profil der Zentristen zu lesen</translation>
     </message>
     <message>
         <source>Authoritarian region</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoritärer Bereich</translation>
     </message>
     <message>
         <source>Click to read the Authoritarian profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um das Profil der Autoritären zu lesen</translation>
     </message>
     <message>
         <source>Your Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Profil</translation>
     </message>
     <message>
         <source>Shows the profile of your political philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Profil Ihrer politischen Philosophie</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
     <message>
         <source>Asks whether to keep your answers, then goes back to the quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt, ob Ihre Antworten erhalten bleiben sollen, und kehrt dann zum Quiz zurück</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zitate</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profile</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu beginnen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Personal Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Fragen</translation>
     </message>
     <message>
         <source>   &amp;Conscription</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Wehrpflicht</translation>
     </message>
     <message>
         <source>   &amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Medien</translation>
     </message>
     <message>
         <source>   &amp;Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Privatsphäre</translation>
     </message>
     <message>
         <source>   P&amp;rohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>   P&amp;rohibition</translation>
     </message>
     <message>
         <source>   &amp;Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Grenzen</translation>
     </message>
     <message>
         <source>Economic Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftliche Fragen</translation>
     </message>
     <message>
         <source>   &amp;Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Subventionen</translation>
     </message>
     <message>
         <source>   Pr&amp;otectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>   Pr&amp;otektionismus</translation>
     </message>
     <message>
         <source>   &amp;Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Arbeit</translation>
     </message>
     <message>
         <source>   &amp;Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Einkommensteuer</translation>
     </message>
     <message>
         <source>   &amp;Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Verteidigung</translation>
     </message>
     <message>
         <source>&amp;Resources</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Resources&quot; here is the list of organisations; &quot;Ressourcen&quot; would read as raw materials or IT resources in German.</translatorcomment>
+        <translation>&amp;Organisationen</translation>
     </message>
     <message>
         <source>&amp;Quiz history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschichte des Quiz</translation>
     </message>
     <message>
         <source>&amp;Hmmmm...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hmmmm...</translation>
     </message>
     <message>
         <source>&amp;Libertarians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libertäre</translation>
     </message>
     <message>
         <source>L&amp;eft liberals</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;inksliberale</translation>
     </message>
     <message>
         <source>&amp;Right conservatives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechtskonservative</translation>
     </message>
     <message>
         <source>&amp;Authoritarians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoritäre</translation>
     </message>
     <message>
         <source>&amp;Centrists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zentristen</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswertung</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über...</translation>
     </message>
     <message>
         <source>Try It Yourself!</source>
-        <translation type="unfinished"></translation>
+        <translation>Probieren Sie es selbst!</translation>
     </message>
     <message>
         <source>Try taking the quiz again, but this time answer according to current U.S. policy, instead of your own beliefs.  How does the country score?</source>
-        <translation type="unfinished"></translation>
+        <translation>Machen Sie das Quiz noch einmal, aber antworten Sie diesmal nach der aktuellen Politik der USA statt nach Ihren eigenen Überzeugungen.  Wie schneidet das Land ab?</translation>
     </message>
     <message>
         <source>Keep your old answers?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre bisherigen Antworten behalten?</translation>
     </message>
 </context>
 <context>
     <name>TForm4</name>
     <message>
         <source>History of the Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschichte des Quiz</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>History of the quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschichte des Quiz</translation>
     </message>
 </context>
 <context>
     <name>TForm5</name>
     <message>
         <source>Topical Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitate zum Thema</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Quotations on the topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitate zum Thema</translation>
     </message>
     <message>
         <source>Memo1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the quotations before it is shown.</translatorcomment>
+        <translation>Memo1</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
     <name>TForm6</name>
     <message>
         <source>Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Organisationen</translation>
     </message>
     <message>
         <source>Here are some of the many organizations devoted to self-government.  Click on each logo to find out more...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier sind einige der vielen Organisationen, die sich für Selbstbestimmung einsetzen.  Klicken Sie auf ein Logo, um mehr zu erfahren...</translation>
     </message>
     <message>
         <source>Lantern Vessimar logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo von Lantern Vessimar</translation>
     </message>
     <message>
         <source>A lit lantern with rays beside the words Lantern Vessimar. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine brennende Laterne mit Strahlen neben dem Schriftzug Lantern Vessimar. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Heralds of Orrisvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo der Heralds of Orrisvane</translation>
     </message>
     <message>
         <source>A herald&apos;s trumpet with a starred banner, framed in a double square above the words Heralds of Orrisvane. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Heroldstrompete mit einem sternbesetzten Banner, von einem doppelten Quadrat eingerahmt, über dem Schriftzug Heralds of Orrisvane. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Grove Mirravent logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo von Grove Mirravent</translation>
     </message>
     <message>
         <source>Three trees on a hill above the words Grove Mirravent. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Bäume auf einem Hügel über dem Schriftzug Grove Mirravent. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Ossenbray Books logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo von Ossenbray Books</translation>
     </message>
     <message>
         <source>An open book beside the words Ossenbray Books. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein aufgeschlagenes Buch neben dem Schriftzug Ossenbray Books. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Tarrant Dornavel logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo von Tarrant Dornavel</translation>
     </message>
     <message>
         <source>A flaming torch beside the words Tarrant Dornavel between ruled lines. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine brennende Fackel neben dem Schriftzug Tarrant Dornavel zwischen zwei Linien. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TForm7</name>
     <message>
         <source>Your Name Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the organisation&apos;s name before it is shown.</translatorcomment>
+        <translation>Ihr Name hier</translation>
     </message>
     <message>
         <source>Organization details</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zur Organisation</translation>
     </message>
     <message>
         <source>memAddress</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Placeholder, replaced by the details before it is shown.</translatorcomment>
+        <translation>memAddress</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
     <name>TMessageForm</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
 </context>
 </TS>
