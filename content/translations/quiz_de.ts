@@ -125,210 +125,216 @@ their neighbors.</source>
     <name>Profiles</name>
     <message>
         <source>Profiles: Libertarians</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile: Libertäre</translation>
     </message>
     <message>
         <source>Profiles: Left Liberals</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile: Linksliberale</translation>
     </message>
     <message>
         <source>Profiles: Centrists</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile: Zentristen</translation>
     </message>
     <message>
         <source>Profiles: Right Conservatives</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile: Rechtskonservative</translation>
     </message>
     <message>
         <source>Profiles: Authoritarians</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile: Autoritäre</translation>
     </message>
     <message>
         <source>Famous Libertarians:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Libertäre:</translation>
     </message>
     <message>
         <source>Famous Left Liberals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Linksliberale:</translation>
     </message>
     <message>
         <source>Famous Centrists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Zentristen:</translation>
     </message>
     <message>
         <source>Famous Right Conservatives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Rechtskonservative:</translation>
     </message>
     <message>
         <source>Famous Authoritarians:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berühmte Autoritäre:</translation>
     </message>
     <message>
         <source>Thomas Jefferson</source>
-        <translation type="unfinished"></translation>
+        <translation>Thomas Jefferson</translation>
     </message>
     <message>
         <source>Thomas Paine</source>
-        <translation type="unfinished"></translation>
+        <translation>Thomas Paine</translation>
     </message>
     <message>
         <source>Henry David Thoreau</source>
-        <translation type="unfinished"></translation>
+        <translation>Henry David Thoreau</translation>
     </message>
     <message>
         <source>Franklin D. Roosevelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Franklin D. Roosevelt</translation>
     </message>
     <message>
         <source>Eleanor Roosevelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Eleanor Roosevelt</translation>
     </message>
     <message>
         <source>Dwight D. Eisenhower</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwight D. Eisenhower</translation>
     </message>
     <message>
         <source>Edmund Burke</source>
-        <translation type="unfinished"></translation>
+        <translation>Edmund Burke</translation>
     </message>
     <message>
         <source>Calvin Coolidge</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvin Coolidge</translation>
     </message>
     <message>
         <source>Julius Caesar</source>
-        <translation type="unfinished"></translation>
+        <translation>Julius Caesar</translation>
     </message>
     <message>
         <source>Napoleon Bonaparte</source>
-        <translation type="unfinished"></translation>
+        <translation>Napoleon Bonaparte</translation>
     </message>
     <message>
         <source>Otto von Bismarck</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto von Bismarck</translation>
     </message>
     <message>
         <source>Libertarians score high on both scales.  They want people to run their own lives and spend their own money, and would limit government to protecting each person from force and fraud.  Trade, speech and private life are nobody else&apos;s business.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libertäre erzielen auf beiden Skalen hohe Werte.  Sie wollen, dass die Menschen ihr Leben selbst bestimmen und ihr Geld selbst ausgeben, und würden den Staat darauf beschränken, jeden Einzelnen vor Gewalt und Betrug zu schützen.  Handel, Meinungsäußerung und Privatleben gehen niemanden sonst etwas an.</translation>
     </message>
     <message>
         <source>Left liberals score high on personal freedom but lower on economic freedom.  They defend free speech, privacy and the right to live as one chooses, yet they look to government to regulate business, tax the wealthy and care for those in need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksliberale erzielen hohe Werte bei der persönlichen Freiheit, aber niedrigere bei der wirtschaftlichen.  Sie verteidigen die Meinungsfreiheit, die Privatsphäre und das Recht, nach eigener Wahl zu leben, erwarten aber vom Staat, dass er die Wirtschaft reguliert, die Reichen besteuert und für die Bedürftigen sorgt.</translation>
     </message>
     <message>
         <source>Centrists sit near the middle of both scales.  They weigh each question on its merits rather than by fixed rules, accept some government in personal and economic life, and often prefer a practical compromise to a grand principle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentristen liegen auf beiden Skalen nahe der Mitte.  Sie beurteilen jede Frage nach ihren Vor- und Nachteilen statt nach festen Regeln, lassen dem Staat im persönlichen wie im wirtschaftlichen Leben einen gewissen Raum und ziehen einen praktischen Kompromiss oft einem großen Prinzip vor.</translation>
     </message>
     <message>
         <source>Right conservatives score high on economic freedom but lower on personal freedom.  They favor free enterprise, low taxes, a strong national defense, and want laws that uphold traditional values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtskonservative erzielen hohe Werte bei der wirtschaftlichen Freiheit, aber niedrigere bei der persönlichen.  Sie befürworten freies Unternehmertum, niedrige Steuern und eine starke Landesverteidigung und wollen Gesetze, die traditionelle Werte wahren.</translation>
     </message>
     <message>
         <source>Authoritarians score low on both scales.  They trust a strong government to steer the economy and to set rules for personal conduct, and they put order, security and shared duty ahead of individual choice.  Left or right, they favor firm rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoritäre erzielen auf beiden Skalen niedrige Werte.  Sie vertrauen darauf, dass ein starker Staat die Wirtschaft lenkt und Regeln für das persönliche Verhalten aufstellt, und sie stellen Ordnung, Sicherheit und gemeinsame Pflicht über die freie Entscheidung des Einzelnen.  Ob links oder rechts, sie setzen auf feste Regeln.</translation>
     </message>
 </context>
 <context>
     <name>Questions</name>
     <message>
         <source>Conscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Wehrpflicht</translation>
     </message>
     <message>
         <source>Military service should be voluntary, never compulsory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wehrdienst sollte freiwillig sein, niemals Pflicht</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Medien</translation>
     </message>
     <message>
         <source>Government should not control radio, TV, press or Internet</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Government&quot; in the American sense of state power is &quot;der Staat&quot;; &quot;Regierung&quot; would mean only the cabinet of the day. &quot;Rundfunk&quot; covers radio and TV.</translatorcomment>
+        <translation>Der Staat sollte Rundfunk, Presse und Internet nicht kontrollieren</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatsphäre</translation>
     </message>
     <message>
         <source>Laws should not govern sex between consenting adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesetze sollten einvernehmlichen Sex unter Erwachsenen nicht regeln</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Prohibition&quot; is also the German term for a ban on drugs or alcohol (Drogenprohibition).</translatorcomment>
+        <translation>Prohibition</translation>
     </message>
     <message>
         <source>Repeal the laws against buying and using drugs</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gesetze gegen Kauf und Konsum von Drogen aufheben</translation>
     </message>
     <message>
         <source>Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzen</translation>
     </message>
     <message>
         <source>Peaceful people should be free to cross any border</source>
-        <translation type="unfinished"></translation>
+        <translation>Friedliche Menschen sollten jede Grenze frei überqueren dürfen</translation>
     </message>
     <message>
         <source>Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translation>Subventionen</translation>
     </message>
     <message>
         <source>End government subsidies to businesses and farms</source>
-        <translation type="unfinished"></translation>
+        <translation>Staatliche Subventionen für Unternehmen und Landwirte streichen</translation>
     </message>
     <message>
         <source>Protectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>Protektionismus</translation>
     </message>
     <message>
         <source>Replace tariffs and import quotas with free trade</source>
-        <translation type="unfinished"></translation>
+        <translation>Zölle und Einfuhrquoten durch Freihandel ersetzen</translation>
     </message>
     <message>
         <source>Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>Abolish minimum-wage laws and let wages be agreed freely</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlohngesetze abschaffen und Löhne frei aushandeln lassen</translation>
     </message>
     <message>
         <source>Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkommensteuer</translation>
     </message>
     <message>
         <source>Replace taxes with fees paid by those who use a service</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern durch Gebühren für die Nutzer einer Leistung ersetzen</translation>
     </message>
     <message>
         <source>Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteidigung</translation>
     </message>
     <message>
         <source>Our government should stop policing the rest of the world</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere Regierung sollte nicht länger Weltpolizei spielen</translation>
     </message>
     <message>
         <source>Libertarian</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Lower case: the name only appears inside a sentence (&quot;Ihre politische Philosophie ist libertär.&quot;). Meant in the American sense (little state in both personal and economic life), not the left-anarchist sense the word also has in Europe.</translatorcomment>
+        <translation>libertär</translation>
     </message>
     <message>
         <source>Left Liberal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>American &quot;liberal&quot; (socially liberal, for a regulating welfare state) is &quot;linksliberal&quot; in German; plain &quot;liberal&quot; would suggest economic liberalism.</translatorcomment>
+        <translation>linksliberal</translation>
     </message>
     <message>
         <source>Centrist</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Zentristen/zentristisch as in German political science; &quot;Mitte&quot; is kept for the middle of the scales.</translatorcomment>
+        <translation>zentristisch</translation>
     </message>
     <message>
         <source>Right Conservative</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Here: economically liberal and socially traditional. Kept as the counterpart of &quot;linksliberal&quot;, though in German &quot;rechtskonservativ&quot; can also suggest the hard-right edge of conservatism.</translatorcomment>
+        <translation>rechtskonservativ</translation>
     </message>
     <message>
         <source>Authoritarian</source>
-        <translation type="unfinished"></translation>
+        <translation>autoritär</translation>
     </message>
 </context>
 <context>
@@ -606,30 +612,31 @@ it comprises and develops the germ of every other.
     <message>
         <source>According to your answers, your political philosophy is %1.  The red dot on the next screen shows where you fit on the political map.</source>
         <extracomment>The result message; %1 is the philosophy (&quot;Left Liberal&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach Ihren Antworten ist Ihre politische Philosophie %1.  Der rote Punkt im nächsten Fenster zeigt, wo Sie auf der politischen Karte stehen.</translation>
     </message>
     <message>
         <source>Your Personal Self-Government Score Is %1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Self-government&quot; of the individual is &quot;Selbstbestimmung&quot;; &quot;Selbstregierung&quot; would suggest the autonomy of a territory.</translatorcomment>
+        <translation>Ihre Punktzahl für persönliche Selbstbestimmung: %1</translation>
     </message>
     <message>
         <source>Your Economic Self-Government Score Is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Punktzahl für wirtschaftliche Selbstbestimmung: %1</translation>
     </message>
     <message>
         <source>You get %1 for each &quot;Yes,&quot; %2 for each &quot;Maybe,&quot; and %3 for every &quot;No.&quot; Your score on personal issues was %4%, and your economic score was %5%.  The red dot on the graph shows where your scores meet.</source>
         <extracomment>%1, %2 and %3 are what a Yes, a Maybe and a No add (20, 10, 0); %4 and %5 the personal and the economic score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie erhalten %1 Punkte für jedes „Ja“, %2 für jedes „Vielleicht“ und %3 für jedes „Nein“. Ihre Punktzahl bei den persönlichen Fragen betrug %4 %, Ihre wirtschaftliche Punktzahl %5 %.  Der rote Punkt in der Grafik zeigt, wo sich Ihre Punktzahlen treffen.</translation>
     </message>
     <message>
         <source>Your philosophy is %1.</source>
         <extracomment>Said by a screen reader on the map, and copied with the result; %1 is the philosophy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Philosophie ist %1.</translation>
     </message>
     <message>
         <source>The red dot marks a personal self-government score of %1 and an economic self-government score of %2.</source>
         <extracomment>Said by a screen reader on the map, and copied with the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der rote Punkt markiert eine Punktzahl von %1 für persönliche und von %2 für wirtschaftliche Selbstbestimmung.</translation>
     </message>
 </context>
 <context>
