@@ -125,210 +125,219 @@ their neighbors.</source>
     <name>Profiles</name>
     <message>
         <source>Profiles: Libertarians</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles: Libertarios</translation>
     </message>
     <message>
         <source>Profiles: Left Liberals</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles: Liberales de izquierda</translation>
     </message>
     <message>
         <source>Profiles: Centrists</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles: Centristas</translation>
     </message>
     <message>
         <source>Profiles: Right Conservatives</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles: Conservadores de derecha</translation>
     </message>
     <message>
         <source>Profiles: Authoritarians</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles: Autoritarios</translation>
     </message>
     <message>
         <source>Famous Libertarians:</source>
-        <translation type="unfinished"></translation>
+        <translation>Libertarios célebres:</translation>
     </message>
     <message>
         <source>Famous Left Liberals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberales de izquierda célebres:</translation>
     </message>
     <message>
         <source>Famous Centrists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Centristas célebres:</translation>
     </message>
     <message>
         <source>Famous Right Conservatives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservadores de derecha célebres:</translation>
     </message>
     <message>
         <source>Famous Authoritarians:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoritarios célebres:</translation>
     </message>
     <message>
         <source>Thomas Jefferson</source>
-        <translation type="unfinished"></translation>
+        <translation>Thomas Jefferson</translation>
     </message>
     <message>
         <source>Thomas Paine</source>
-        <translation type="unfinished"></translation>
+        <translation>Thomas Paine</translation>
     </message>
     <message>
         <source>Henry David Thoreau</source>
-        <translation type="unfinished"></translation>
+        <translation>Henry David Thoreau</translation>
     </message>
     <message>
         <source>Franklin D. Roosevelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Franklin D. Roosevelt</translation>
     </message>
     <message>
         <source>Eleanor Roosevelt</source>
-        <translation type="unfinished"></translation>
+        <translation>Eleanor Roosevelt</translation>
     </message>
     <message>
         <source>Dwight D. Eisenhower</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwight D. Eisenhower</translation>
     </message>
     <message>
         <source>Edmund Burke</source>
-        <translation type="unfinished"></translation>
+        <translation>Edmund Burke</translation>
     </message>
     <message>
         <source>Calvin Coolidge</source>
-        <translation type="unfinished"></translation>
+        <translation>Calvin Coolidge</translation>
     </message>
     <message>
         <source>Julius Caesar</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The established Spanish form of the name.</translatorcomment>
+        <translation>Julio César</translation>
     </message>
     <message>
         <source>Napoleon Bonaparte</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The established Spanish form of the name.</translatorcomment>
+        <translation>Napoleón Bonaparte</translation>
     </message>
     <message>
         <source>Otto von Bismarck</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto von Bismarck</translation>
     </message>
     <message>
         <source>Libertarians score high on both scales.  They want people to run their own lives and spend their own money, and would limit government to protecting each person from force and fraud.  Trade, speech and private life are nobody else&apos;s business.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los libertarios puntúan alto en ambas escalas.  Quieren que cada cual dirija su propia vida y gaste su propio dinero, y limitarían el gobierno a proteger a cada persona de la fuerza y del fraude.  El comercio, la palabra y la vida privada de cada cual no son asunto de nadie más.</translation>
     </message>
     <message>
         <source>Left liberals score high on personal freedom but lower on economic freedom.  They defend free speech, privacy and the right to live as one chooses, yet they look to government to regulate business, tax the wealthy and care for those in need.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los liberales de izquierda puntúan alto en libertad personal, pero más bajo en libertad económica.  Defienden la libertad de expresión, la privacidad y el derecho a vivir como uno elija, pero esperan que el gobierno regule las empresas, grave a los ricos y atienda a los necesitados.</translation>
     </message>
     <message>
         <source>Centrists sit near the middle of both scales.  They weigh each question on its merits rather than by fixed rules, accept some government in personal and economic life, and often prefer a practical compromise to a grand principle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los centristas se sitúan cerca del centro de ambas escalas.  Juzgan cada cuestión por sus méritos y no según reglas fijas, aceptan cierta intervención del gobierno en la vida personal y económica, y a menudo prefieren un acuerdo práctico a un gran principio.</translation>
     </message>
     <message>
         <source>Right conservatives score high on economic freedom but lower on personal freedom.  They favor free enterprise, low taxes, a strong national defense, and want laws that uphold traditional values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los conservadores de derecha puntúan alto en libertad económica, pero más bajo en libertad personal.  Apoyan la libre empresa, los impuestos bajos y una defensa nacional fuerte, y quieren leyes que protejan los valores tradicionales.</translation>
     </message>
     <message>
         <source>Authoritarians score low on both scales.  They trust a strong government to steer the economy and to set rules for personal conduct, and they put order, security and shared duty ahead of individual choice.  Left or right, they favor firm rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los autoritarios puntúan bajo en ambas escalas.  Confían en un gobierno fuerte que dirija la economía y dicte normas de conducta personal, y anteponen el orden, la seguridad y el deber común a la libre elección individual.  De izquierda o de derecha, prefieren normas firmes.</translation>
     </message>
 </context>
 <context>
     <name>Questions</name>
     <message>
         <source>Conscription</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Topic name, also a Quotes menu item; &quot;servicio militar&quot; (the draft) reads more naturally than &quot;conscripción&quot;.</translatorcomment>
+        <translation>Servicio militar</translation>
     </message>
     <message>
         <source>Military service should be voluntary, never compulsory</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio militar debe ser voluntario, nunca obligatorio</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Medios</translation>
     </message>
     <message>
         <source>Government should not control radio, TV, press or Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>El gobierno no debe controlar radio, TV, prensa ni Internet</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidad</translation>
     </message>
     <message>
         <source>Laws should not govern sex between consenting adults</source>
-        <translation type="unfinished"></translation>
+        <translation>La ley no debe regular el sexo consentido entre adultos</translation>
     </message>
     <message>
         <source>Prohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>Prohibición</translation>
     </message>
     <message>
         <source>Repeal the laws against buying and using drugs</source>
-        <translation type="unfinished"></translation>
+        <translation>Derogar las leyes contra la compra y el consumo de drogas</translation>
     </message>
     <message>
         <source>Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronteras</translation>
     </message>
     <message>
         <source>Peaceful people should be free to cross any border</source>
-        <translation type="unfinished"></translation>
+        <translation>Las personas pacíficas deben poder cruzar cualquier frontera</translation>
     </message>
     <message>
         <source>Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Subvenciones&quot; (to businesses and farms) rather than &quot;subsidios&quot;, which in Spain suggests welfare benefits.</translatorcomment>
+        <translation>Subvenciones</translation>
     </message>
     <message>
         <source>End government subsidies to businesses and farms</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las subvenciones públicas a empresas y granjas</translation>
     </message>
     <message>
         <source>Protectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteccionismo</translation>
     </message>
     <message>
         <source>Replace tariffs and import quotas with free trade</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir aranceles y cupos de importación por libre comercio</translation>
     </message>
     <message>
         <source>Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>Abolish minimum-wage laws and let wages be agreed freely</source>
-        <translation type="unfinished"></translation>
+        <translation>Abolir el salario mínimo legal y pactar libremente los salarios</translation>
     </message>
     <message>
         <source>Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre la renta</translation>
     </message>
     <message>
         <source>Replace taxes with fees paid by those who use a service</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir impuestos por tasas que pague quien use el servicio</translation>
     </message>
     <message>
         <source>Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>Defensa</translation>
     </message>
     <message>
         <source>Our government should stop policing the rest of the world</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuestro gobierno debe dejar de ser el policía del mundo</translation>
     </message>
     <message>
         <source>Libertarian</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>In the American sense (minimal state, free markets and civil liberties), as Spanish political journalism now uses it; not the older Spanish sense of anarchist. Lower case: inserted mid-sentence (&quot;es la de un %1&quot;).</translatorcomment>
+        <translation>libertario</translation>
     </message>
     <message>
         <source>Left Liberal</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Liberal&quot; in the American sense (progressive: civil liberties plus an active state), as opposed to the European free-market liberal; kept as &quot;liberal de izquierda&quot; to match the map. Lower case: inserted mid-sentence.</translatorcomment>
+        <translation>liberal de izquierda</translation>
     </message>
     <message>
         <source>Centrist</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Lower case: inserted mid-sentence (&quot;es la de un %1&quot;).</translatorcomment>
+        <translation>centrista</translation>
     </message>
     <message>
         <source>Right Conservative</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Lower case: inserted mid-sentence (&quot;es la de un %1&quot;).</translatorcomment>
+        <translation>conservador de derecha</translation>
     </message>
     <message>
         <source>Authoritarian</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Lower case: inserted mid-sentence (&quot;es la de un %1&quot;).</translatorcomment>
+        <translation>autoritario</translation>
     </message>
 </context>
 <context>
@@ -606,661 +615,677 @@ it comprises and develops the germ of every other.
     <message>
         <source>According to your answers, your political philosophy is %1.  The red dot on the next screen shows where you fit on the political map.</source>
         <extracomment>The result message; %1 is the philosophy (&quot;Left Liberal&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Según sus respuestas, su filosofía política es la de un %1.  El punto rojo de la pantalla siguiente muestra dónde se sitúa usted en el mapa político.</translation>
     </message>
     <message>
         <source>Your Personal Self-Government Score Is %1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Self-government&quot; is rendered &quot;autogobierno&quot;: governing one&apos;s own affairs, not regional autonomy.</translatorcomment>
+        <translation>Su puntuación de autogobierno personal es %1</translation>
     </message>
     <message>
         <source>Your Economic Self-Government Score Is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su puntuación de autogobierno económico es %1</translation>
     </message>
     <message>
         <source>You get %1 for each &quot;Yes,&quot; %2 for each &quot;Maybe,&quot; and %3 for every &quot;No.&quot; Your score on personal issues was %4%, and your economic score was %5%.  The red dot on the graph shows where your scores meet.</source>
         <extracomment>%1, %2 and %3 are what a Yes, a Maybe and a No add (20, 10, 0); %4 and %5 the personal and the economic score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Spanish sets a (no-break) space before the per cent sign.</translatorcomment>
+        <translation>Cada «Sí» suma %1 puntos, cada «Quizá» %2 y cada «No» %3. Su puntuación en cuestiones personales fue del %4 %, y su puntuación económica, del %5 %.  El punto rojo del gráfico muestra dónde se cruzan sus puntuaciones.</translation>
     </message>
     <message>
         <source>Your philosophy is %1.</source>
         <extracomment>Said by a screen reader on the map, and copied with the result; %1 is the philosophy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su filosofía es la de un %1.</translation>
     </message>
     <message>
         <source>The red dot marks a personal self-government score of %1 and an economic self-government score of %2.</source>
         <extracomment>Said by a screen reader on the map, and copied with the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El punto rojo marca una puntuación de autogobierno personal de %1 y una puntuación de autogobierno económico de %2.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Web address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección web: %1</translation>
     </message>
     <message>
         <source>Program icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono del programa</translation>
     </message>
     <message>
         <source>A small political map: a blue diamond with its top zone in aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pequeño mapa político: un rombo azul con su zona superior en aguamarina</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Meridian Political Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Test político Meridian</translation>
     </message>
     <message>
         <source>Are you a self-governor...</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The question runs on into the two headings below: &quot;¿Se autogobierna usted... en lo PERSONAL?&quot;</translatorcomment>
+        <translation>¿Se autogobierna usted...</translation>
     </message>
     <message>
         <source>... On PERSONAL Issues?</source>
-        <translation type="unfinished"></translation>
+        <translation>... en lo PERSONAL?</translation>
     </message>
     <message>
         <source>... On ECONOMIC Issues?</source>
-        <translation type="unfinished"></translation>
+        <translation>... en lo ECONÓMICO?</translation>
     </message>
     <message>
         <source>Yes Maybe No</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí Quizá No</translation>
     </message>
     <message>
         <source>Show Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resultados</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Citas</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información</translation>
     </message>
     <message>
         <source>&amp;Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfiles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>A is taken by Archivo; A&amp;yuda is the usual Spanish accelerator.</translatorcomment>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Personal Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestiones personales</translation>
     </message>
     <message>
         <source>   &amp;Conscription</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Servicio militar</translation>
     </message>
     <message>
         <source>   &amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Medios</translation>
     </message>
     <message>
         <source>   &amp;Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Privacidad</translation>
     </message>
     <message>
         <source>   P&amp;rohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>   P&amp;rohibición</translation>
     </message>
     <message>
         <source>   &amp;Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Fronteras</translation>
     </message>
     <message>
         <source>Economic Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestiones económicas</translation>
     </message>
     <message>
         <source>   &amp;Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>S is taken by Servicio militar in this menu.</translatorcomment>
+        <translation>   S&amp;ubvenciones</translation>
     </message>
     <message>
         <source>   Pr&amp;otectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>   Pr&amp;oteccionismo</translation>
     </message>
     <message>
         <source>   &amp;Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Trabajo</translation>
     </message>
     <message>
         <source>   &amp;Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Impuesto sobre la renta</translation>
     </message>
     <message>
         <source>   &amp;Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Defensa</translation>
     </message>
     <message>
         <source>&amp;Introducing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presentación</translation>
     </message>
     <message>
         <source>&amp;Taking the Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo hacer el test</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Shows your result and the political map</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra su resultado y el mapa político</translation>
     </message>
     <message>
         <source>Answers to the personal issues: Yes, Maybe, No</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas a las cuestiones personales: Sí, Quizá, No</translation>
     </message>
     <message>
         <source>Heads the three columns of answer buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabeza las tres columnas de botones de respuesta</translation>
     </message>
     <message>
         <source>Answers to the economic issues: Yes, Maybe, No</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas a las cuestiones económicas: Sí, Quizá, No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizá</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Question %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%2 is a topic name or an answer word (Sí, Quizá, No).</translatorcomment>
+        <translation>Pregunta %1: %2</translation>
     </message>
     <message>
         <source>Click to read quotations on %1; the Quotes menu shows them too</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer citas sobre el tema «%1»; también están en el menú Citas</translation>
     </message>
     <message>
         <source>Please answer each question by clicking on the Yes, No, or Maybe buttons. When you have answered all the questions, click on Show Results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responda a cada pregunta haciendo clic en los botones Sí, No o Quizá. Cuando haya respondido a todas las preguntas, haga clic en Ver resultados.</translation>
     </message>
     <message>
         <source>Click on any question to see a relevant quotation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en cualquier pregunta para ver una cita sobre el tema.</translation>
     </message>
     <message>
         <source>Welcome to Quiz!  People everywhere are discovering that the old &quot;Left - Right&quot; axis just doesn&apos;t describe the real world.  Here&apos;s a system that makes a lot more sense.  I hope you enjoy it!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bienvenido a Quiz!  En todas partes la gente está descubriendo que el viejo eje «izquierda - derecha» no describe el mundo real.  Este sistema tiene mucho más sentido.  ¡Espero que le guste!</translation>
     </message>
     <message>
         <source>Choose &quot;Yes&quot; if you (mostly) agree with each statement, &quot;Maybe&quot; if you aren&apos;t sure or need more information, and &quot;No&quot; if you (mostly) disagree.  &quot;Maybe&quot; also means you agree in principle, but think the idea needs work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija «Sí» si está (en general) de acuerdo con cada afirmación, «Quizá» si no está seguro o necesita más información, y «No» si (en general) no está de acuerdo.  «Quizá» también significa que está de acuerdo en principio, pero cree que la idea necesita pulirse.</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>memProfile</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time; left as is.</translatorcomment>
+        <translation>memProfile</translation>
     </message>
     <message>
         <source>Map of the Libertarian zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la zona de los libertarios</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its top corner, the Libertarian zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político en forma de rombo, con su esquina superior, la zona de los libertarios, resaltada en aguamarina.</translation>
     </message>
     <message>
         <source>Map of the Authoritarian zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la zona de los autoritarios</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its bottom corner, the Authoritarian zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político en forma de rombo, con su esquina inferior, la zona de los autoritarios, resaltada en aguamarina.</translation>
     </message>
     <message>
         <source>Map of the Left Liberal zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la zona de los liberales de izquierda</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its left corner, the Left Liberal zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político en forma de rombo, con su esquina izquierda, la zona de los liberales de izquierda, resaltada en aguamarina.</translation>
     </message>
     <message>
         <source>Map of the Centrist zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la zona de los centristas</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its centre square, the Centrist zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político en forma de rombo, con su cuadrado central, la zona de los centristas, resaltado en aguamarina.</translation>
     </message>
     <message>
         <source>Map of the Right Conservative zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la zona de los conservadores de derecha</translation>
     </message>
     <message>
         <source>The diamond-shaped political map with its right corner, the Right Conservative zone, highlighted in aqua.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político en forma de rombo, con su esquina derecha, la zona de los conservadores de derecha, resaltada en aguamarina.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Famous people</source>
-        <translation type="unfinished"></translation>
+        <translation>Personajes célebres</translation>
     </message>
     <message>
         <source>memFamous</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time; left as is.</translatorcomment>
+        <translation>memFamous</translation>
     </message>
 </context>
 <context>
     <name>TForm3</name>
     <message>
         <source>The Political Map</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa político</translation>
     </message>
     <message>
         <source>Political map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa político</translation>
     </message>
     <message>
         <source>Red dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto rojo</translation>
     </message>
     <message>
         <source>Marks the point where your two scores meet</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca el punto donde se cruzan sus dos puntuaciones</translation>
     </message>
     <message>
         <source>Personal self-government score, from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación de autogobierno personal, de 0 a 100</translation>
     </message>
     <message>
         <source>PSscore Goes Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time.</translatorcomment>
+        <translation>Aquí va la puntuación personal</translation>
     </message>
     <message>
         <source>Economic self-government score, from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación de autogobierno económico, de 0 a 100</translation>
     </message>
     <message>
         <source>EScore goes Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time.</translatorcomment>
+        <translation>Aquí va la puntuación económica</translation>
     </message>
     <message>
         <source>Libertarian region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de los libertarios</translation>
     </message>
     <message>
         <source>Click to read the Libertarian profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer el perfil de los libertarios</translation>
     </message>
     <message>
         <source>Right Conservative region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de los conservadores de derecha</translation>
     </message>
     <message>
         <source>Click to read the Right Conservative profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer el perfil de los conservadores de derecha</translation>
     </message>
     <message>
         <source>Left Liberal region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de los liberales de izquierda</translation>
     </message>
     <message>
         <source>Click to read the Left Liberal profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer el perfil de los liberales de izquierda</translation>
     </message>
     <message>
         <source>Centrist region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de los centristas</translation>
     </message>
     <message>
         <source>Click to read the Centrist profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer el perfil de los centristas</translation>
     </message>
     <message>
         <source>Authoritarian region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de los autoritarios</translation>
     </message>
     <message>
         <source>Click to read the Authoritarian profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para leer el perfil de los autoritarios</translation>
     </message>
     <message>
         <source>Your Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Su perfil</translation>
     </message>
     <message>
         <source>Shows the profile of your political philosophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el perfil de su filosofía política</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Asks whether to keep your answers, then goes back to the quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta si desea conservar sus respuestas y vuelve al test</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Citas</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información</translation>
     </message>
     <message>
         <source>&amp;Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfiles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>A is taken by Archivo; A&amp;yuda is the usual Spanish accelerator.</translatorcomment>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Personal Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestiones personales</translation>
     </message>
     <message>
         <source>   &amp;Conscription</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Servicio militar</translation>
     </message>
     <message>
         <source>   &amp;Media</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Medios</translation>
     </message>
     <message>
         <source>   &amp;Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Privacidad</translation>
     </message>
     <message>
         <source>   P&amp;rohibition</source>
-        <translation type="unfinished"></translation>
+        <translation>   P&amp;rohibición</translation>
     </message>
     <message>
         <source>   &amp;Borders</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Fronteras</translation>
     </message>
     <message>
         <source>Economic Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestiones económicas</translation>
     </message>
     <message>
         <source>   &amp;Subsidies</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>S is taken by Servicio militar in this menu.</translatorcomment>
+        <translation>   S&amp;ubvenciones</translation>
     </message>
     <message>
         <source>   Pr&amp;otectionism</source>
-        <translation type="unfinished"></translation>
+        <translation>   Pr&amp;oteccionismo</translation>
     </message>
     <message>
         <source>   &amp;Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Trabajo</translation>
     </message>
     <message>
         <source>   &amp;Income Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Impuesto sobre la renta</translation>
     </message>
     <message>
         <source>   &amp;Defense</source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Defensa</translation>
     </message>
     <message>
         <source>&amp;Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recursos</translation>
     </message>
     <message>
         <source>&amp;Quiz history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historia del test</translation>
     </message>
     <message>
         <source>&amp;Hmmmm...</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The Spanish spelling of the thoughtful hum; H is taken by Historia.</translatorcomment>
+        <translation>&amp;Mmmm...</translation>
     </message>
     <message>
         <source>&amp;Libertarians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libertarios</translation>
     </message>
     <message>
         <source>L&amp;eft liberals</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberales de &amp;izquierda</translation>
     </message>
     <message>
         <source>&amp;Right conservatives</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservadores de &amp;derecha</translation>
     </message>
     <message>
         <source>&amp;Authoritarians</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoritarios</translation>
     </message>
     <message>
         <source>&amp;Centrists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centristas</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuación</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Try It Yourself!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pruébelo usted mismo!</translation>
     </message>
     <message>
         <source>Try taking the quiz again, but this time answer according to current U.S. policy, instead of your own beliefs.  How does the country score?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga el test otra vez, pero ahora responda según la política actual de los EE. UU., y no según sus propias convicciones.  ¿Qué puntuación obtiene el país?</translation>
     </message>
     <message>
         <source>Keep your old answers?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea conservar sus respuestas anteriores?</translation>
     </message>
 </context>
 <context>
     <name>TForm4</name>
     <message>
         <source>History of the Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia del test</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>History of the quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia del test</translation>
     </message>
 </context>
 <context>
     <name>TForm5</name>
     <message>
         <source>Topical Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas por temas</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Quotations on the topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas sobre el tema</translation>
     </message>
     <message>
         <source>Memo1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time; left as is.</translatorcomment>
+        <translation>Memo1</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
     <name>TForm6</name>
     <message>
         <source>Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos</translation>
     </message>
     <message>
         <source>Here are some of the many organizations devoted to self-government.  Click on each logo to find out more...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas son algunas de las muchas organizaciones dedicadas al autogobierno.  Haga clic en cada logotipo para saber más...</translation>
     </message>
     <message>
         <source>Lantern Vessimar logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Lantern Vessimar</translation>
     </message>
     <message>
         <source>A lit lantern with rays beside the words Lantern Vessimar. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un farol encendido y radiante junto a las palabras Lantern Vessimar. Púlselo para ver la dirección y los datos de la organización.</translation>
     </message>
     <message>
         <source>Heralds of Orrisvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Heralds of Orrisvane</translation>
     </message>
     <message>
         <source>A herald&apos;s trumpet with a starred banner, framed in a double square above the words Heralds of Orrisvane. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una trompeta de heraldo con un estandarte estrellado, enmarcada en un doble cuadrado sobre las palabras Heralds of Orrisvane. Púlselo para ver la dirección y los datos de la organización.</translation>
     </message>
     <message>
         <source>Grove Mirravent logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Grove Mirravent</translation>
     </message>
     <message>
         <source>Three trees on a hill above the words Grove Mirravent. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres árboles en una colina sobre las palabras Grove Mirravent. Púlselo para ver la dirección y los datos de la organización.</translation>
     </message>
     <message>
         <source>Ossenbray Books logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Ossenbray Books</translation>
     </message>
     <message>
         <source>An open book beside the words Ossenbray Books. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un libro abierto junto a las palabras Ossenbray Books. Púlselo para ver la dirección y los datos de la organización.</translation>
     </message>
     <message>
         <source>Tarrant Dornavel logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Tarrant Dornavel</translation>
     </message>
     <message>
         <source>A flaming torch beside the words Tarrant Dornavel between ruled lines. Press it to show the organization&apos;s address and details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una antorcha encendida junto a las palabras Tarrant Dornavel, entre dos líneas. Púlselo para ver la dirección y los datos de la organización.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TForm7</name>
     <message>
         <source>Your Name Here</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder; the organisation&apos;s name replaces it at run time.</translatorcomment>
+        <translation>Su nombre aquí</translation>
     </message>
     <message>
         <source>Organization details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de la organización</translation>
     </message>
     <message>
         <source>memAddress</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Design-time placeholder, replaced at run time; left as is.</translatorcomment>
+        <translation>memAddress</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
     <name>TMessageForm</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
 </context>
 </TS>
