@@ -232,6 +232,7 @@ class Walk(unittest.TestCase):
             self.over(view, "About", MAIN, centred=True)
             d.key("Return")
             self.gone(view, "About")
+            self.shown(view, MAIN)  # keys typed before the desktop hands the focus back are lost
             d.key("Tab", "Left", "shift+Tab")  # a Yes to the first statement, back to the button
             d.key("Return")  # Show Results
             self.shown(view, "Information")
