@@ -101,6 +101,9 @@ TForm3::TForm3(QWidget* parent)
 }
 
 void TForm3::FormCreate() {
+    // The score captions change as the map paints: their boxes make room for the widest score.
+    SetCaption(lblEscore, content::EconomicScoreCaption(100));
+    SetCaption(lblPscore, content::PersonalScoreCaption(100));
     for (THotZoneImage* zone :
          {imgHotBedLib, imgHotBedLeft, imgHotBedCent, imgHotBedRight, imgHotBedAuth})
         zone->setCursor(quiz::CursorNumber(1));

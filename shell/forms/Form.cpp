@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "TextFit.h"
+
 #include "Accessibility.h"
 #include "Contrast.h"
 
@@ -63,6 +65,23 @@ void TForm::Create() {
     if (QWidget* client = centralWidget())
         client->installEventFilter(this);
     FormCreate();
+    FitClient();
+}
+
+void TForm::FitClient() {
+    QWidget* client = centralWidget();
+    if (!client)
+        return;
+    const QSize growth = quiz::FitTexts(*client);
+    if (growth.width() <= 0 && growth.height() <= 0)
+        return;
+    // The window grows with its contents; a fixed window stays fixed at its new size.
+    const QSize more(std::max(growth.width(), 0), std::max(growth.height(), 0));
+    client->setMinimumSize(client->minimumSize() + more);
+    if (minimumSize() == maximumSize())
+        setFixedSize(size() + more);
+    else
+        resize(size() + more);
 }
 
 TModalResult TForm::ShowModal() {

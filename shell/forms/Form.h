@@ -80,6 +80,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes room in the client area for texts longer than their boxes, the window growing too.
+    void FitClient();
+
     TModalResult modalResult_ = mrNone;
     int paintCount_ = 0;
     QAbstractButton* cancelButton_ = nullptr;
