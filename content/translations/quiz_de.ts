@@ -5,23 +5,23 @@
     <name>About</name>
     <message>
         <source>QUIZ Version 6.1 (Win 95/Win NT), December 10, 1996</source>
-        <translation type="unfinished"></translation>
+        <translation>QUIZ Version 6.1 (Win 95/Win NT), 10. Dezember 1996</translation>
     </message>
     <message>
         <source>By Avery Quill, avery.quill@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Avery Quill, avery.quill@example.com</translation>
     </message>
     <message>
         <source>Copyright © 1996 Avery Quill.  All rights reserved.  You may copy this program and give it away free of charge, provided that all of its files are passed on together and unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 1996 Avery Quill.  Alle Rechte vorbehalten.  Sie dürfen dieses Programm kopieren und kostenlos weitergeben, sofern alle seine Dateien zusammen und unverändert weitergegeben werden.</translation>
     </message>
     <message>
         <source>The ten questions of the quiz itself are used by kind permission of the Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS 00042, who hold the rights to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zehn Fragen des Quiz selbst werden mit freundlicher Genehmigung der Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS 00042, verwendet, bei denen die Rechte daran liegen.</translation>
     </message>
     <message>
         <source>Thanks to Dana Whitcomb for the earlier versions of the quiz on disk, and to Jules Ferrante for compiling the topical quotations.  The quiz is also available for the Macintosh, for OS/2 and for DOS, and on paper from the Heralds of Orrisvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dank an Dana Whitcomb für die früheren Versionen des Quiz auf Diskette und an Jules Ferrante für die Zusammenstellung der Zitate zu den Themen.  Das Quiz gibt es auch für den Macintosh, für OS/2 und für DOS sowie auf Papier bei den Heralds of Orrisvane.</translation>
     </message>
 </context>
 <context>
@@ -48,7 +48,28 @@ Qt&apos;s options, passed on to the toolkit:
 
 The manual page quiz(1) describes the environment variables it reads.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quiz [Option...]
+Quiz!, ein politisches Quiz zur Selbsteinschätzung mit zehn Fragen: Beantworten Sie fünf
+Aussagen zu persönlichen und fünf zu wirtschaftlichen Fragen mit Ja, Vielleicht oder
+Nein, und sehen Sie, wo Ihre Antworten Sie auf einer politischen Karte mit zwei Achsen
+einordnen, mit Zitaten, Profilen und Organisationen zum Nachlesen. Es hinterlässt nichts:
+keine Dateien, keine Einstellungen, keine Netzwerkzugriffe.
+
+Optionen:
+  -h, --help        diese Hilfe anzeigen und beenden
+  -v, --version     die Version anzeigen und beenden
+
+Optionen von Qt, die an das Toolkit weitergegeben werden:
+  -platform NAME    das Anzeige-Plug-in: xcb (X11), wayland, offscreen...
+  -display NAME     das X11-Display, das statt $DISPLAY verwendet wird
+  -style NAME       der Stil der Bedienelemente, etwa Fusion oder Windows
+  -reverse          die Fenster von rechts nach links anordnen
+  sowie -platformtheme, -platformpluginpath, -plugin, -qwindowgeometry, -qwindowtitle,
+  -qwindowicon, -stylesheet, -session, -widgetcount; unter X11 auch -geometry, -title,
+  -icon, -name, -visual, -nograb, -dograb.
+
+Die Handbuchseite quiz(1) beschreibt die Umgebungsvariablen, die das Programm liest.
+</translation>
     </message>
 </context>
 <context>
@@ -57,31 +78,45 @@ The manual page quiz(1) describes the environment variables it reads.
         <source>The Heralds of Orrisvane wrote the ten questions of this quiz in the spring of 1987, to open 
 the talk at their reading circles.  Members kept asking where they stood, and the only answer 
 on offer was a single line from left to right, with everyone who did not fit in the middle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Heralds of Orrisvane schrieben die zehn Fragen dieses Quiz im Frühjahr 1987, um damit die 
+Gespräche in ihren Lesekreisen zu eröffnen.  Die Mitglieder fragten immer wieder, wo sie 
+eigentlich stünden, und die einzige Antwort, die es gab, war eine bloße Linie von links nach 
+rechts, auf der jeder, der nicht hineinpasste, in der Mitte landete.</translation>
     </message>
     <message>
         <source>The trouble with the line was easy to see.  Some people wanted government out of their private 
 lives but not out of the marketplace; others wanted just the reverse.  One line could not tell 
 them apart, so the quiz asks about personal freedom and economic freedom separately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Problem mit der Linie war leicht zu erkennen.  Manche Menschen wollten den Staat aus ihrem 
+Privatleben heraushalten, aber nicht aus dem Markt; andere wollten genau das Gegenteil.  Eine 
+einzige Linie konnte sie nicht auseinanderhalten, deshalb fragt das Quiz getrennt nach 
+persönlicher und nach wirtschaftlicher Freiheit.</translation>
     </message>
     <message>
         <source>Five questions feed each of the two scores.  Set side by side, the scores mark a point on a 
 square chart turned on its corner into a diamond: more freedom on both scales toward the top, 
 less on both toward the bottom, and the familiar left and right at the two sides.</source>
-        <translation type="unfinished"></translation>
+        <translation>In jede der beiden Punktzahlen fließen fünf Fragen ein.  Nebeneinandergestellt markieren die 
+beiden Punktzahlen einen Punkt auf einem quadratischen Diagramm, das, auf die Spitze gestellt, 
+zur Raute wird: nach oben mehr Freiheit auf beiden Skalen, nach unten weniger auf beiden, und 
+an den beiden Seiten das vertraute Links und Rechts.</translation>
     </message>
     <message>
         <source>Early copies went round on photocopied sheets; Dana Whitcomb then put the quiz on floppy disks 
 for user-group meetings.  The Heralds still look after the ten questions, and they have let 
 this program use them ever since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten Exemplare machten als Fotokopien die Runde; dann brachte Dana Whitcomb das Quiz für 
+die Treffen von Computer-Benutzergruppen auf Disketten.  Die Heralds betreuen die zehn Fragen 
+bis heute, und seither stellen sie sie diesem Programm zur Verfügung.</translation>
     </message>
     <message>
         <source>Avery Quill wrote this program and this history.  Version 6.1 is the first for Windows 95 and 
 Windows NT, with quotations on each topic, profiles of the five philosophies and a list of 
 groups to contact.  Take the quiz as often as you like: nothing is saved when you leave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avery Quill schrieb dieses Programm und diese Geschichte.  Version 6.1 ist die erste für 
+Windows 95 und Windows NT, mit Zitaten zu jedem Thema, Profilen der fünf Philosophien und 
+einer Liste von Gruppen, an die Sie sich wenden können.  Machen Sie das Quiz, so oft Sie 
+möchten: Beim Beenden wird nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -92,33 +127,53 @@ after them and lets this program use them.  Members
 meet in small reading circles; each circle takes up
 one of the ten topics for a season and writes what
 it found in a notebook passed on to the next circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat die zehn Fragen dieses Quiz geschrieben, betreut
+sie und stellt sie diesem Programm zur Verfügung.
+Die Mitglieder treffen sich in kleinen Lesekreisen;
+jeder Kreis nimmt sich eine Jahreszeit lang eines
+der zehn Themen vor und hält seine Ergebnisse in
+einem Notizbuch fest, das an den nächsten Kreis
+weitergegeben wird.</translation>
     </message>
     <message>
         <source>Keeps an archive of letters, court papers and press
 clippings on privacy and free speech, open to anyone
 by appointment.  Questions by mail are welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhält ein Archiv mit Briefen, Gerichtsakten und
+Zeitungsausschnitten zu Privatsphäre und
+Meinungsfreiheit, das nach Vereinbarung allen
+offensteht.  Anfragen per Post sind willkommen.</translation>
     </message>
     <message>
         <source>Evening courses on how prices, trade and money work,
 taught by volunteers from local shops and farms in
 the back room of the old Tarrant mill.  The course
 notes go free to anyone who writes for them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abendkurse darüber, wie Preise, Handel und Geld
+funktionieren, gehalten von Freiwilligen aus Läden
+und Höfen der Gegend im Hinterzimmer der alten
+Tarrant-Mühle.  Die Kursunterlagen bekommt
+kostenlos, wer schriftlich darum bittet.</translation>
     </message>
     <message>
         <source>Lends books by post on economics, history, law and
 philosophy; borrowers pay the postage both ways and
 nothing else.  Shelf list free on request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verleiht per Post Bücher über Wirtschaft,
+Geschichte, Recht und Philosophie; die Entleiher
+zahlen das Porto für Hin- und Rückweg und sonst
+nichts.  Bestandsliste kostenlos auf Anfrage.</translation>
     </message>
     <message>
         <source>Forty apple trees kept by the members, who meet
 under them on summer Sundays to argue both sides of
 a question drawn by lot, then share the harvest with
 their neighbors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierzig Apfelbäume, gepflegt von den Mitgliedern,
+die sich an Sommersonntagen unter ihnen treffen, um
+bei einer ausgelosten Frage beide Seiten zu
+vertreten, und danach die Ernte mit ihren Nachbarn
+teilen.</translation>
     </message>
 </context>
 <context>
