@@ -5,23 +5,23 @@
     <name>About</name>
     <message>
         <source>QUIZ Version 6.1 (Win 95/Win NT), December 10, 1996</source>
-        <translation type="unfinished"></translation>
+        <translation>QUIZ versión 6.1 (Win 95/Win NT), 10 de diciembre de 1996</translation>
     </message>
     <message>
         <source>By Avery Quill, avery.quill@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Por Avery Quill, avery.quill@example.com</translation>
     </message>
     <message>
         <source>Copyright © 1996 Avery Quill.  All rights reserved.  You may copy this program and give it away free of charge, provided that all of its files are passed on together and unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 1996 Avery Quill.  Reservados todos los derechos.  Puede copiar este programa y regalarlo, siempre que entregue todos sus archivos juntos y sin cambios.</translation>
     </message>
     <message>
         <source>The ten questions of the quiz itself are used by kind permission of the Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS 00042, who hold the rights to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las diez preguntas del test se usan con el amable permiso de los Heralds of Orrisvane, 2750 Bellwether Lane, Suite 12, Tollisford, KS 00042, titulares de sus derechos.</translation>
     </message>
     <message>
         <source>Thanks to Dana Whitcomb for the earlier versions of the quiz on disk, and to Jules Ferrante for compiling the topical quotations.  The quiz is also available for the Macintosh, for OS/2 and for DOS, and on paper from the Heralds of Orrisvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracias a Dana Whitcomb por las versiones anteriores del test en disquete, y a Jules Ferrante por recopilar las citas por temas.  El test también existe para Macintosh, OS/2 y DOS, y en papel a través de los Heralds of Orrisvane.</translation>
     </message>
 </context>
 <context>
@@ -48,7 +48,27 @@ Qt&apos;s options, passed on to the toolkit:
 
 The manual page quiz(1) describes the environment variables it reads.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quiz [opción...]
+Quiz!, un test político de autoevaluación en diez preguntas: responda con Sí, Quizá o No
+a cinco afirmaciones sobre cuestiones personales y a cinco sobre cuestiones económicas, y
+vea dónde le sitúan sus respuestas en un mapa político de dos ejes, con citas, perfiles y
+organizaciones para leer. No guarda nada: ni archivos ni ajustes, y no usa la red.
+
+Opciones:
+  -h, --help        muestra esta ayuda y termina
+  -v, --version     muestra la versión y termina
+
+Opciones de Qt, que se pasan a la biblioteca gráfica:
+  -platform NOMBRE  el complemento de pantalla: xcb (X11), wayland, offscreen...
+  -display NOMBRE   la pantalla X11 que se usa en lugar de $DISPLAY
+  -style NOMBRE     el estilo de los controles, como Fusion o Windows
+  -reverse          dispone las ventanas de derecha a izquierda
+  y -platformtheme, -platformpluginpath, -plugin, -qwindowgeometry, -qwindowtitle,
+  -qwindowicon, -stylesheet, -session, -widgetcount; en X11 también -geometry, -title,
+  -icon, -name, -visual, -nograb, -dograb.
+
+La página de manual quiz(1) describe las variables de entorno que lee el programa.
+</translation>
     </message>
 </context>
 <context>
@@ -57,31 +77,41 @@ The manual page quiz(1) describes the environment variables it reads.
         <source>The Heralds of Orrisvane wrote the ten questions of this quiz in the spring of 1987, to open 
 the talk at their reading circles.  Members kept asking where they stood, and the only answer 
 on offer was a single line from left to right, with everyone who did not fit in the middle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Heralds of Orrisvane escribieron las diez preguntas de este test en la primavera de 1987 
+para abrir el debate en sus círculos de lectura.  Los miembros preguntaban dónde se situaban, 
+y la única respuesta era una línea de izquierda a derecha, con quien no encajaba en el medio.</translation>
     </message>
     <message>
         <source>The trouble with the line was easy to see.  Some people wanted government out of their private 
 lives but not out of the marketplace; others wanted just the reverse.  One line could not tell 
 them apart, so the quiz asks about personal freedom and economic freedom separately.</source>
-        <translation type="unfinished"></translation>
+        <translation>El problema de la línea saltaba a la vista.  Unos querían al gobierno fuera de su vida 
+privada, pero no del mercado; otros, justo lo contrario.  Una sola línea no podía 
+distinguirlos, así que el test pregunta aparte por la libertad personal y la económica.</translation>
     </message>
     <message>
         <source>Five questions feed each of the two scores.  Set side by side, the scores mark a point on a 
 square chart turned on its corner into a diamond: more freedom on both scales toward the top, 
 less on both toward the bottom, and the familiar left and right at the two sides.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco preguntas alimentan cada una de las dos puntuaciones.  Juntas, marcan un punto en un 
+gráfico cuadrado apoyado en una esquina, como un rombo: más libertad en ambas escalas hacia 
+arriba, menos en ambas hacia abajo, y la izquierda y la derecha de siempre a los dos lados.</translation>
     </message>
     <message>
         <source>Early copies went round on photocopied sheets; Dana Whitcomb then put the quiz on floppy disks 
 for user-group meetings.  The Heralds still look after the ten questions, and they have let 
 this program use them ever since.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las primeras copias circularon en hojas fotocopiadas; luego Dana Whitcomb pasó el 
+test a disquetes para las reuniones de grupos de usuarios.  Los Heralds siguen 
+custodiando las diez preguntas y, desde entonces, permiten que este programa las use.</translation>
     </message>
     <message>
         <source>Avery Quill wrote this program and this history.  Version 6.1 is the first for Windows 95 and 
 Windows NT, with quotations on each topic, profiles of the five philosophies and a list of 
 groups to contact.  Take the quiz as often as you like: nothing is saved when you leave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avery Quill escribió este programa y esta historia.  La versión 6.1, la primera para 
+Windows 95 y Windows NT, trae citas sobre cada tema, perfiles de las cinco filosofías y una 
+lista de grupos de contacto.  Haga el test cuantas veces quiera: al salir no se guarda nada.</translation>
     </message>
 </context>
 <context>
@@ -92,33 +122,51 @@ after them and lets this program use them.  Members
 meet in small reading circles; each circle takes up
 one of the ten topics for a season and writes what
 it found in a notebook passed on to the next circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribieron las diez preguntas de este test, las
+custodian y permiten que este programa las use.  Sus
+miembros se reúnen en pequeños círculos de lectura;
+cada círculo estudia uno de los diez temas durante
+una temporada y anota sus conclusiones en un
+cuaderno que pasa al círculo siguiente.</translation>
     </message>
     <message>
         <source>Keeps an archive of letters, court papers and press
 clippings on privacy and free speech, open to anyone
 by appointment.  Questions by mail are welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene un archivo de cartas, documentos judiciales
+y recortes de prensa sobre privacidad y libertad de
+expresión, abierto a todos con cita previa.  Se
+atienden consultas por correo.</translation>
     </message>
     <message>
         <source>Evening courses on how prices, trade and money work,
 taught by volunteers from local shops and farms in
 the back room of the old Tarrant mill.  The course
 notes go free to anyone who writes for them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursos de tarde sobre cómo funcionan los precios, el
+comercio y el dinero, impartidos por voluntarios de
+tiendas y granjas de la zona en la sala trasera del
+viejo molino Tarrant.  Los apuntes del curso se
+envían gratis a quien los pida por carta.</translation>
     </message>
     <message>
         <source>Lends books by post on economics, history, law and
 philosophy; borrowers pay the postage both ways and
 nothing else.  Shelf list free on request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presta libros por correo sobre economía, historia,
+derecho y filosofía; los lectores solo pagan el
+franqueo de ida y vuelta.  Catálogo gratuito a
+petición.</translation>
     </message>
     <message>
         <source>Forty apple trees kept by the members, who meet
 under them on summer Sundays to argue both sides of
 a question drawn by lot, then share the harvest with
 their neighbors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarenta manzanos cuidados por los miembros, que se
+reúnen bajo ellos los domingos de verano para
+defender las dos posturas de una cuestión sorteada,
+y después comparten la cosecha con sus vecinos.</translation>
     </message>
 </context>
 <context>
