@@ -400,96 +400,137 @@ that you may take children from their parents, and parents from their children, 
 compel them to fight the battles of any war in which the folly or the wickedness of 
 government may engage it?
 -Daniel Webster, speech in the House of Representatives, 1814</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo steht es in der Verfassung geschrieben, in welchem Artikel oder Abschnitt ist es 
+enthalten, dass Sie Kinder ihren Eltern und Eltern ihren Kindern entreißen und sie 
+zwingen dürfen, die Schlachten eines jeden Krieges zu schlagen, in den sich die 
+Regierung aus Torheit oder Bosheit verstricken mag?
+-Daniel Webster, Rede im Repräsentantenhaus, 1814</translation>
     </message>
     <message>
         <source>Neither slavery nor involuntary servitude, except as a punishment for crime whereof 
 the party shall have been duly convicted, shall exist within the United States, or 
 any place subject to their jurisdiction.
 -Thirteenth Amendment to the Constitution of the United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder Sklaverei noch Zwangsdienstbarkeit, außer als Strafe für ein Verbrechen, dessen 
+der Betreffende in einem ordentlichen Verfahren für schuldig befunden worden ist, 
+darf in den Vereinigten Staaten oder in irgendeinem Gebiet unter ihrer Hoheitsgewalt 
+bestehen.
+-Dreizehnter Zusatzartikel zur Verfassung der Vereinigten Staaten</translation>
     </message>
     <message>
         <source>The mass of men serve the state thus, not as men mainly, but as machines, with 
 their bodies.
 -Henry David Thoreau, Resistance to Civil Government, 1849</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Masse der Menschen dient dem Staat also nicht in erster Linie als Menschen, 
+sondern als Maschinen, mit ihren Körpern.
+-Henry David Thoreau, Über die Pflicht zum Ungehorsam gegen den Staat, 1849</translation>
     </message>
     <message>
         <source>Those who would give up essential Liberty, to purchase a little temporary Safety, 
 deserve neither Liberty nor Safety.
 -Benjamin Franklin, 1755</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer wesentliche Freiheit aufgeben würde, um ein wenig vorübergehende Sicherheit zu 
+erkaufen, verdient weder Freiheit noch Sicherheit.
+-Benjamin Franklin, 1755</translation>
     </message>
     <message>
         <source>Were it left to me to decide whether we should have a government without 
 newspapers, or newspapers without a government, I should not hesitate a moment 
 to prefer the latter.
 -Thomas Jefferson, letter to Edward Carrington, 1787</source>
-        <translation type="unfinished"></translation>
+        <translation>Wäre es mir überlassen zu entscheiden, ob wir eine Regierung ohne Zeitungen oder 
+Zeitungen ohne Regierung haben sollten, so würde ich keinen Augenblick zögern, das 
+Letztere vorzuziehen.
+-Thomas Jefferson, Brief an Edward Carrington, 1787</translation>
     </message>
     <message>
         <source>The Government&apos;s power to censor the press was abolished so that the press 
 would remain forever free to censure the Government. The press was protected so 
 that it could bare the secrets of government and inform the people.
 -Justice Hugo Black, New York Times Co. v. United States, 1971</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befugnis der Regierung, die Presse zu zensieren, wurde abgeschafft, damit die 
+Presse für immer frei bliebe, die Regierung zu tadeln. Die Presse wurde geschützt, 
+damit sie die Geheimnisse der Regierung aufdecken und das Volk unterrichten könne.
+-Richter Hugo Black, New York Times Co. v. United States, 1971</translation>
     </message>
     <message>
         <source>Give me the liberty to know, to utter, and to argue freely according to 
 conscience, above all liberties.
 -John Milton, Areopagitica, 1644</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebt mir die Freiheit, zu wissen, mich zu äußern und frei nach meinem Gewissen zu 
+streiten, vor allen anderen Freiheiten.
+-John Milton, Areopagitica, 1644</translation>
     </message>
     <message>
         <source>If liberty means anything at all, it means the right to tell people what they 
 do not want to hear.
 -George Orwell, The Freedom of the Press, 1945</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Freiheit überhaupt etwas bedeutet, dann bedeutet sie das Recht, den Leuten das 
+zu sagen, was sie nicht hören wollen.
+-George Orwell, Die Pressefreiheit, 1945</translation>
     </message>
     <message>
         <source>There&apos;s no place for the state in the bedrooms of the nation.
 -Pierre Elliott Trudeau, Minister of Justice of Canada, 1967</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Staat hat in den Schlafzimmern der Nation nichts zu suchen.
+-Pierre Elliott Trudeau, Justizminister von Kanada, 1967</translation>
     </message>
     <message>
         <source>Would we allow the police to search the sacred precincts of marital bedrooms 
 for telltale signs of the use of contraceptives? The very idea is repulsive to the 
 notions of privacy surrounding the marriage relationship.
 -Justice William O. Douglas, Griswold v. Connecticut, 1965</source>
-        <translation type="unfinished"></translation>
+        <translation>Würden wir der Polizei erlauben, die geheiligten Bezirke ehelicher Schlafzimmer nach 
+verräterischen Spuren der Verwendung von Verhütungsmitteln zu durchsuchen? Schon der 
+Gedanke ist den Vorstellungen von Privatsphäre, die die eheliche Beziehung umgeben, 
+zutiefst zuwider.
+-Richter William O. Douglas, Griswold v. Connecticut, 1965</translation>
     </message>
     <message>
         <source>Over himself, over his own body and mind, the individual is sovereign.
 -John Stuart Mill, On Liberty, 1859</source>
-        <translation type="unfinished"></translation>
+        <translation>Über sich selbst, über seinen eigenen Körper und Geist ist der Einzelne souverän.
+-John Stuart Mill, Über die Freiheit, 1859</translation>
     </message>
     <message>
         <source>Was the government to prescribe to us our medicine and diet, our bodies would be in 
 such keeping as our souls are now.
 -Thomas Jefferson, Notes on the State of Virginia, 1785</source>
-        <translation type="unfinished"></translation>
+        <translation>Würde die Regierung uns unsere Arznei und unsere Ernährung vorschreiben, so wären 
+unsere Körper in derselben Obhut wie jetzt unsere Seelen.
+-Thomas Jefferson, Anmerkungen zum Staat Virginia, 1785</translation>
     </message>
     <message>
         <source>Vices are those acts by which a man harms himself or his property. 
 Crimes are those acts by which one man harms the person or property of another.
 -Lysander Spooner, Vices Are Not Crimes:
 A Vindication of Moral Liberty, 1875</source>
-        <translation type="unfinished"></translation>
+        <translation>Laster sind jene Handlungen, durch die ein Mensch sich selbst oder seinem Eigentum 
+schadet. Verbrechen sind jene Handlungen, durch die ein Mensch der Person oder dem 
+Eigentum eines anderen schadet.
+-Lysander Spooner, Laster sind keine Verbrechen:
+Eine Verteidigung der moralischen Freiheit, 1875</translation>
     </message>
     <message>
         <source>The prestige of government has undoubtedly been lowered considerably by 
 the prohibition law. For nothing is more destructive of respect for the government and 
 the law of the land than passing laws which cannot be enforced.
 -Albert Einstein, My First Impression of the U.S.A., 1921</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ansehen der Regierung ist durch das Prohibitionsgesetz zweifellos beträchtlich 
+gesunken. Denn nichts zerstört die Achtung vor der Regierung und vor den Gesetzen des 
+Landes mehr, als Gesetze zu erlassen, die sich nicht durchsetzen lassen.
+-Albert Einstein, Mein erster Eindruck von den USA, 1921</translation>
     </message>
     <message>
         <source>The only purpose for which power can be rightfully exercised over any member of a 
 civilised community, against his will, is to prevent harm to others. His own good, 
 either physical or moral, is not a sufficient warrant.
 -John Stuart Mill, On Liberty, 1859</source>
-        <translation type="unfinished"></translation>
+        <translation>Der einzige Zweck, um dessentwillen Macht über irgendein Mitglied einer zivilisierten 
+Gemeinschaft gegen seinen Willen rechtmäßig ausgeübt werden darf, ist der, Schaden 
+von anderen abzuwenden. Sein eigenes Wohl, sei es das physische oder das moralische, 
+ist keine hinreichende Rechtfertigung.
+-John Stuart Mill, Über die Freiheit, 1859</translation>
     </message>
     <message>
         <source>He has endeavoured to prevent the population of these States; for that 
@@ -497,7 +538,11 @@ purpose obstructing the Laws for Naturalization of Foreigners; refusing to
 pass others to encourage their migrations hither, and raising the conditions of new 
 Appropriations of Lands.
 -Declaration of Independence, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Er hat sich bemüht, die Besiedlung dieser Staaten zu verhindern; zu diesem Zweck hat 
+er die Gesetze zur Einbürgerung von Ausländern behindert, sich geweigert, andere zu 
+erlassen, die ihre Einwanderung hierher fördern sollten, und die Bedingungen für neue 
+Landzuteilungen verschärft.
+-Unabhängigkeitserklärung, 1776</translation>
     </message>
     <message>
         <source>Give me your tired, your poor,
@@ -506,24 +551,34 @@ The wretched refuse of your teeming shore.
 Send these, the homeless, tempest-tost to me,
 I lift my lamp beside the golden door!
 -Emma Lazarus, The New Colossus, 1883</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebt mir eure Müden, eure Armen,
+Eure zusammengedrängten Massen, die sich sehnen, frei zu atmen,
+Den elenden Auswurf eurer übervollen Küste.
+Schickt sie mir, die Heimatlosen, vom Sturm Gepeitschten,
+Ich hebe meine Lampe neben dem goldenen Tor!
+-Emma Lazarus, Der neue Koloss, 1883</translation>
     </message>
     <message>
         <source>And if there had to be city walls, the walls had doors and the doors were open to 
 anyone with the will and the heart to get here.
 -Ronald Reagan, Farewell Address, 1989</source>
-        <translation type="unfinished"></translation>
+        <translation>Und wenn es schon Stadtmauern geben musste, dann hatten die Mauern Türen, und die 
+Türen standen jedem offen, der den Willen und das Herz hatte, hierherzukommen.
+-Ronald Reagan, Abschiedsrede, 1989</translation>
     </message>
     <message>
         <source>Shall oppressed humanity find no asylum on this globe?
 -Thomas Jefferson, First Annual Message to Congress, 1801</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll die unterdrückte Menschheit auf diesem Erdball keine Zuflucht finden?
+-Thomas Jefferson, Erste Jahresbotschaft an den Kongress, 1801</translation>
     </message>
     <message>
         <source>The lesson should be constantly enforced that, though the people support the 
 Government, the Government should not support the people.
 -Grover Cleveland, veto of the Texas Seed Bill, 1887</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sollte beständig die Lehre eingeschärft werden, dass zwar das Volk die Regierung 
+unterhält, die Regierung aber nicht das Volk unterhalten sollte.
+-Grover Cleveland, Veto gegen das Texas-Saatgutgesetz, 1887</translation>
     </message>
     <message>
         <source>See if the law takes from some persons what belongs to them, and gives it 
@@ -531,44 +586,62 @@ to other persons to whom it does not belong. See if the law benefits one
 citizen at the expense of another by doing what the citizen himself cannot do without 
 committing a crime.
 -Frederic Bastiat, The Law, 1850</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, ob das Gesetz einigen Personen nimmt, was ihnen gehört, und es anderen 
+gibt, denen es nicht gehört. Prüfen Sie, ob das Gesetz einem Bürger auf Kosten eines 
+anderen nützt, indem es tut, was der Bürger selbst nicht tun könnte, ohne ein 
+Verbrechen zu begehen.
+-Frederic Bastiat, Das Gesetz, 1850</translation>
     </message>
     <message>
         <source>Government&apos;s view of the economy could be summed up in a few short phrases: If it 
 moves, tax it. If it keeps moving, regulate it. And if it stops moving, subsidize it.
 -Ronald Reagan, White House Conference on Small Business, 1986</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicht der Regierung auf die Wirtschaft lässt sich in ein paar kurzen Sätzen 
+zusammenfassen: Wenn es sich bewegt, besteuere es. Wenn es sich weiter bewegt, 
+reguliere es. Und wenn es sich nicht mehr bewegt, subventioniere es.
+-Ronald Reagan, Konferenz des Weißen Hauses zu Kleinunternehmen, 1986</translation>
     </message>
     <message>
         <source>It is the maxim of every prudent master of a family, never to attempt to make at home 
 what it will cost him more to make than to buy.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist der Grundsatz jedes klugen Familienvaters, niemals zu versuchen, etwas zu 
+Hause herzustellen, dessen Herstellung ihn mehr kosten würde als der Kauf.
+-Adam Smith, Der Wohlstand der Nationen, 1776</translation>
     </message>
     <message>
         <source>Free trade, one of the greatest blessings which a government can confer on a people, 
 is in almost every country unpopular.
 -Thomas Babington Macaulay, 1824</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Freihandel, eine der größten Wohltaten, die eine Regierung einem Volk erweisen 
+kann, ist fast in jedem Land unbeliebt.
+-Thomas Babington Macaulay, 1824</translation>
     </message>
     <message>
         <source>What protection teaches us, is to do to ourselves in time of peace what enemies seek 
 to do to us in time of war.
 -Henry George, Protection or Free Trade, 1886</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Schutzzoll uns lehrt, ist, uns selbst in Friedenszeiten das anzutun, was 
+Feinde uns in Kriegszeiten anzutun suchen.
+-Henry George, Schutzzoll oder Freihandel, 1886</translation>
     </message>
     <message>
         <source>If soldiers are not to cross international boundaries, goods must do so. Unless the 
 shackles can be dropped from trade, bombs will be dropped from the sky.
 -Otto T. Mallery, Economic Union and Durable Peace, 1943</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Soldaten keine Landesgrenzen überschreiten sollen, müssen es Waren tun. Wenn die 
+Fesseln nicht vom Handel fallen, werden Bomben vom Himmel fallen.
+-Otto T. Mallery, Wirtschaftsunion und dauerhafter Frieden, 1943</translation>
     </message>
     <message>
         <source>Consumption is the sole end and purpose of all production; and the interest of the 
 producer ought to be attended to only so far as it may be necessary for promoting 
 that of the consumer.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verbrauch ist der einzige Zweck und das einzige Ziel aller Produktion; und das 
+Interesse des Produzenten sollte nur so weit berücksichtigt werden, wie es nötig sein 
+mag, um das des Konsumenten zu fördern.
+-Adam Smith, Der Wohlstand der Nationen, 1776</translation>
     </message>
     <message>
         <source>For you cannot make a man worth a given amount by making it illegal for anyone 
@@ -577,7 +650,13 @@ amount that his abilities and situation would permit him to earn, while you
 deprive the community even of the moderate services that he is capable of 
 rendering. In brief, for a low wage you substitute unemployment.
 -Henry Hazlitt, Economics in One Lesson, 1946</source>
-        <translation type="unfinished"></translation>
+        <translation>Denn man kann einen Menschen nicht einen bestimmten Betrag wert machen, indem man es 
+jedermann verbietet, ihm weniger anzubieten. Man nimmt ihm lediglich das Recht, den 
+Betrag zu verdienen, den zu verdienen seine Fähigkeiten und seine Lage ihm erlauben 
+würden, und man nimmt der Gemeinschaft sogar die bescheidenen Dienste, die er zu 
+leisten imstande ist. Kurz gesagt: An die Stelle eines niedrigen Lohns setzt man 
+Arbeitslosigkeit.
+-Henry Hazlitt, Volkswirtschaft in einer Lektion, 1946</translation>
     </message>
     <message>
         <source>The patrimony of a poor man lies in the strength and dexterity of his hands; 
@@ -585,19 +664,27 @@ and to hinder him from employing this strength and dexterity in what manner
 he thinks proper without injury to his neighbour, is a plain violation of this 
 most sacred property.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Erbe des armen Mannes liegt in der Kraft und Geschicklichkeit seiner Hände; und 
+ihn daran zu hindern, diese Kraft und Geschicklichkeit so einzusetzen, wie er es für 
+richtig hält, ohne seinem Nächsten zu schaden, ist eine offenkundige Verletzung 
+dieses heiligsten Eigentums.
+-Adam Smith, Der Wohlstand der Nationen, 1776</translation>
     </message>
     <message>
         <source>But in the right to eat the bread, without the leave of anybody else, which 
 his own hand earns, he is my equal and the equal of Judge Douglas, and the equal 
 of every living man.
 -Abraham Lincoln, debate at Ottawa, Illinois, 1858</source>
-        <translation type="unfinished"></translation>
+        <translation>Aber in dem Recht, das Brot, das seine eigene Hand verdient, zu essen, ohne 
+irgendjemanden um Erlaubnis zu fragen, ist er mir gleich und Richter Douglas gleich 
+und jedem lebenden Menschen gleich.
+-Abraham Lincoln, Debatte in Ottawa, Illinois, 1858</translation>
     </message>
     <message>
         <source>The power to tax involves the power to destroy.
 -Chief Justice John Marshall, McCulloch v. Maryland, 1819</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Macht zu besteuern schließt die Macht zu zerstören ein.
+-Oberster Richter John Marshall, McCulloch v. Maryland, 1819</translation>
     </message>
     <message>
         <source>Any one may so arrange his affairs that his taxes shall be as low as possible; he 
@@ -605,40 +692,56 @@ is not bound to choose that pattern which will best pay the Treasury; there is n
 even a patriotic duty to increase one&apos;s taxes.
 -Judge Learned Hand, Helvering v. Gregory,
 United States Court of Appeals, 1934</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder darf seine Angelegenheiten so einrichten, dass seine Steuern so niedrig wie 
+möglich ausfallen; er ist nicht verpflichtet, die Gestaltung zu wählen, die der 
+Staatskasse am meisten einbringt; es gibt nicht einmal eine patriotische Pflicht, die 
+eigenen Steuern zu erhöhen.
+-Richter Learned Hand, Helvering v. Gregory,
+Bundesberufungsgericht der Vereinigten Staaten, 1934</translation>
     </message>
     <message>
         <source>There is no art which one government sooner learns of another than that of draining 
 money from the pockets of the people.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kunst, die eine Regierung schneller von einer anderen lernt als die, 
+dem Volk das Geld aus den Taschen zu ziehen.
+-Adam Smith, Der Wohlstand der Nationen, 1776</translation>
     </message>
     <message>
         <source>To tax and to please, no more than to love and to be wise, is not given to men.
 -Edmund Burke, Speech on American Taxation, 1774</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu besteuern und zu gefallen ist den Menschen ebenso wenig gegeben wie zu lieben und 
+weise zu sein.
+-Edmund Burke, Rede über die Besteuerung Amerikas, 1774</translation>
     </message>
     <message>
         <source>For imposing Taxes on us without our Consent:
 -Declaration of Independence, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Auferlegung von Steuern ohne unsere Zustimmung:
+-Unabhängigkeitserklärung, 1776</translation>
     </message>
     <message>
         <source>In this world nothing can be said to be certain, except death and taxes.
 -Benjamin Franklin, letter to Jean-Baptiste Le Roy, 1789</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts auf dieser Welt ist sicher, außer dem Tod und den Steuern.
+-Benjamin Franklin, Brief an Jean-Baptiste Le Roy, 1789</translation>
     </message>
     <message>
         <source>The great rule of conduct for us in regard to foreign nations is in extending our 
 commercial relations, to have with them as little political connection as possible.
 -George Washington, Farewell Address, 1796</source>
-        <translation type="unfinished"></translation>
+        <translation>Die große Verhaltensregel für uns gegenüber fremden Nationen besteht darin, bei der 
+Ausweitung unserer Handelsbeziehungen so wenig politische Verbindung wie möglich mit 
+ihnen zu haben.
+-George Washington, Abschiedsbotschaft, 1796</translation>
     </message>
     <message>
         <source>Peace, commerce, and honest friendship with all nations, entangling alliances 
 with none.
 -Thomas Jefferson, First Inaugural Address, 1801</source>
-        <translation type="unfinished"></translation>
+        <translation>Frieden, Handel und aufrichtige Freundschaft mit allen Nationen, verstrickende 
+Bündnisse mit keiner.
+-Thomas Jefferson, Erste Antrittsrede, 1801</translation>
     </message>
     <message>
         <source>Wherever the standard of freedom and independence has been or shall be 
@@ -648,18 +751,26 @@ She is the well-wisher to the freedom and independence of all.
 She is the champion and vindicator only of her own.
 -John Quincy Adams, Secretary of State,
 Independence Day address, 1821</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo immer das Banner der Freiheit und Unabhängigkeit entrollt worden ist oder entrollt 
+werden wird, dort werden ihr Herz, ihre Segenswünsche und ihre Gebete sein. Doch sie 
+zieht nicht ins Ausland, auf der Suche nach Ungeheuern, die es zu vernichten gilt. 
+Sie wünscht allen Freiheit und Unabhängigkeit. Sie ist die Verfechterin und 
+Verteidigerin allein ihrer eigenen.
+-John Quincy Adams, Außenminister,
+Rede zum Unabhängigkeitstag, 1821</translation>
     </message>
     <message>
         <source>Of all the enemies to public liberty war is, perhaps, the most to be dreaded, because
 it comprises and develops the germ of every other.
 -James Madison, Political Observations, 1795</source>
-        <translation type="unfinished"></translation>
+        <translation>Von allen Feinden der öffentlichen Freiheit ist der Krieg vielleicht der am meisten zu
+fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
+-James Madison, Politische Betrachtungen, 1795</translation>
     </message>
     <message>
         <source>Topic: %1.</source>
         <extracomment>The caption over a topic&apos;s quotations; %1 is the topic&apos;s statement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Thema: %1.</translation>
     </message>
 </context>
 <context>
@@ -681,7 +792,7 @@ it comprises and develops the germ of every other.
     <message>
         <source>You get %1 for each &quot;Yes,&quot; %2 for each &quot;Maybe,&quot; and %3 for every &quot;No.&quot; Your score on personal issues was %4%, and your economic score was %5%.  The red dot on the graph shows where your scores meet.</source>
         <extracomment>%1, %2 and %3 are what a Yes, a Maybe and a No add (20, 10, 0); %4 and %5 the personal and the economic score.</extracomment>
-        <translation>Sie erhalten %1 Punkte für jedes „Ja“, %2 für jedes „Vielleicht“ und %3 für jedes „Nein“. Ihre Punktzahl bei den persönlichen Fragen betrug %4 %, Ihre wirtschaftliche Punktzahl %5 %.  Der rote Punkt in der Grafik zeigt, wo sich Ihre Punktzahlen treffen.</translation>
+        <translation>Sie erhalten %1 Punkte für jedes „Ja“, %2 für jedes „Vielleicht“ und %3 für jedes „Nein“. Ihre Punktzahl bei den persönlichen Fragen betrug %4&#xa0;%, Ihre wirtschaftliche Punktzahl %5&#xa0;%.  Der rote Punkt in der Grafik zeigt, wo sich Ihre Punktzahlen treffen.</translation>
     </message>
     <message>
         <source>Your philosophy is %1.</source>
