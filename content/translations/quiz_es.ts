@@ -259,7 +259,7 @@ y después comparten la cosecha con sus vecinos.</translation>
     </message>
     <message>
         <source>Libertarians score high on both scales.  They want people to run their own lives and spend their own money, and would limit government to protecting each person from force and fraud.  Trade, speech and private life are nobody else&apos;s business.</source>
-        <translation>Los libertarios puntúan alto en ambas escalas.  Quieren que cada cual dirija su propia vida y gaste su propio dinero, y limitarían el gobierno a proteger a cada persona de la fuerza y del fraude.  El comercio, la palabra y la vida privada de cada cual no son asunto de nadie más.</translation>
+        <translation>Los libertarios puntúan alto en ambas escalas.  Quieren que cada persona dirija su propia vida y gaste su propio dinero, y limitarían el gobierno a proteger a todos de la fuerza y del fraude.  El comercio, la palabra y la vida privada de cada cual no son asunto de nadie más.</translation>
     </message>
     <message>
         <source>Left liberals score high on personal freedom but lower on economic freedom.  They defend free speech, privacy and the right to live as one chooses, yet they look to government to regulate business, tax the wealthy and care for those in need.</source>
@@ -275,7 +275,7 @@ y después comparten la cosecha con sus vecinos.</translation>
     </message>
     <message>
         <source>Authoritarians score low on both scales.  They trust a strong government to steer the economy and to set rules for personal conduct, and they put order, security and shared duty ahead of individual choice.  Left or right, they favor firm rules.</source>
-        <translation>Los autoritarios puntúan bajo en ambas escalas.  Confían en un gobierno fuerte que dirija la economía y dicte normas de conducta personal, y anteponen el orden, la seguridad y el deber común a la libre elección individual.  De izquierda o de derecha, prefieren normas firmes.</translation>
+        <translation>Los autoritarios puntúan bajo en ambas escalas.  Confían en un gobierno fuerte que dirija la economía y dicte normas de conducta personal, y anteponen el orden, la seguridad y el deber común a la elección individual.  De izquierda o de derecha, prefieren normas firmes.</translation>
     </message>
 </context>
 <context>
@@ -396,96 +396,133 @@ that you may take children from their parents, and parents from their children, 
 compel them to fight the battles of any war in which the folly or the wickedness of 
 government may engage it?
 -Daniel Webster, speech in the House of Representatives, 1814</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Webster addresses the House, hence &quot;ustedes&quot;.</translatorcomment>
+        <translation>¿Dónde está escrito en la Constitución, en qué artículo o sección se 
+encuentra, que ustedes puedan quitar los hijos a sus padres y los padres 
+a sus hijos, y obligarlos a librar las batallas de cualquier guerra en 
+la que la insensatez o la maldad del gobierno pueda embarcarlo?
+-Daniel Webster, discurso en la Cámara de Representantes, 1814</translation>
     </message>
     <message>
         <source>Neither slavery nor involuntary servitude, except as a punishment for crime whereof 
 the party shall have been duly convicted, shall exist within the United States, or 
 any place subject to their jurisdiction.
 -Thirteenth Amendment to the Constitution of the United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni en los Estados Unidos ni en ningún lugar sujeto a su jurisdicción 
+habrá esclavitud ni servidumbre involuntaria, salvo como pena por un 
+delito del que el interesado haya sido debidamente declarado culpable.
+-Decimotercera Enmienda a la Constitución de los Estados Unidos</translation>
     </message>
     <message>
         <source>The mass of men serve the state thus, not as men mainly, but as machines, with 
 their bodies.
 -Henry David Thoreau, Resistance to Civil Government, 1849</source>
-        <translation type="unfinished"></translation>
+        <translation>Así, la masa de los hombres sirve al Estado no principalmente 
+como hombres, sino como máquinas, con sus cuerpos.
+-Henry David Thoreau, Resistencia al gobierno civil, 1849</translation>
     </message>
     <message>
         <source>Those who would give up essential Liberty, to purchase a little temporary Safety, 
 deserve neither Liberty nor Safety.
 -Benjamin Franklin, 1755</source>
-        <translation type="unfinished"></translation>
+        <translation>Quienes renunciarían a una Libertad esencial para comprar un 
+poco de Seguridad temporal no merecen ni Libertad ni Seguridad.
+-Benjamin Franklin, 1755</translation>
     </message>
     <message>
         <source>Were it left to me to decide whether we should have a government without 
 newspapers, or newspapers without a government, I should not hesitate a moment 
 to prefer the latter.
 -Thomas Jefferson, letter to Edward Carrington, 1787</source>
-        <translation type="unfinished"></translation>
+        <translation>Si dependiera de mí decidir si debemos tener un gobierno sin periódicos 
+o periódicos sin gobierno, no dudaría un momento en preferir lo segundo.
+-Thomas Jefferson, carta a Edward Carrington, 1787</translation>
     </message>
     <message>
         <source>The Government&apos;s power to censor the press was abolished so that the press 
 would remain forever free to censure the Government. The press was protected so 
 that it could bare the secrets of government and inform the people.
 -Justice Hugo Black, New York Times Co. v. United States, 1971</source>
-        <translation type="unfinished"></translation>
+        <translation>El poder del Gobierno para censurar a la prensa fue abolido para que la prensa 
+conservara para siempre la libertad de censurar al Gobierno. La prensa fue 
+protegida para que pudiera desvelar los secretos del gobierno e informar al pueblo.
+-Hugo Black, juez del Tribunal Supremo, New York Times Co. v. United States, 1971</translation>
     </message>
     <message>
         <source>Give me the liberty to know, to utter, and to argue freely according to 
 conscience, above all liberties.
 -John Milton, Areopagitica, 1644</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadme la libertad de saber, de expresarme y de argumentar 
+libremente según mi conciencia, por encima de todas las libertades.
+-John Milton, Areopagítica, 1644</translation>
     </message>
     <message>
         <source>If liberty means anything at all, it means the right to tell people what they 
 do not want to hear.
 -George Orwell, The Freedom of the Press, 1945</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la libertad significa algo, es el derecho 
+a decirle a la gente lo que no quiere oír.
+-George Orwell, La libertad de prensa, 1945</translation>
     </message>
     <message>
         <source>There&apos;s no place for the state in the bedrooms of the nation.
 -Pierre Elliott Trudeau, Minister of Justice of Canada, 1967</source>
-        <translation type="unfinished"></translation>
+        <translation>El Estado no tiene nada que hacer en los dormitorios de la nación.
+-Pierre Elliott Trudeau, ministro de Justicia de Canadá, 1967</translation>
     </message>
     <message>
         <source>Would we allow the police to search the sacred precincts of marital bedrooms 
 for telltale signs of the use of contraceptives? The very idea is repulsive to the 
 notions of privacy surrounding the marriage relationship.
 -Justice William O. Douglas, Griswold v. Connecticut, 1965</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Permitiríamos que la policía registrara los sagrados recintos de los dormitorios 
+conyugales en busca de indicios reveladores del uso de anticonceptivos? La sola 
+idea repugna a las nociones de privacidad que rodean la relación matrimonial.
+-William O. Douglas, juez del Tribunal Supremo, Griswold v. Connecticut, 1965</translation>
     </message>
     <message>
         <source>Over himself, over his own body and mind, the individual is sovereign.
 -John Stuart Mill, On Liberty, 1859</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre sí mismo, sobre su propio cuerpo y espíritu, el individuo es soberano.
+-John Stuart Mill, Sobre la libertad, 1859</translation>
     </message>
     <message>
         <source>Was the government to prescribe to us our medicine and diet, our bodies would be in 
 such keeping as our souls are now.
 -Thomas Jefferson, Notes on the State of Virginia, 1785</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el gobierno nos prescribiera la medicina y la dieta, nuestros 
+cuerpos estarían bajo la misma tutela que hoy nuestras almas.
+-Thomas Jefferson, Notas sobre el estado de Virginia, 1785</translation>
     </message>
     <message>
         <source>Vices are those acts by which a man harms himself or his property. 
 Crimes are those acts by which one man harms the person or property of another.
 -Lysander Spooner, Vices Are Not Crimes:
 A Vindication of Moral Liberty, 1875</source>
-        <translation type="unfinished"></translation>
+        <translation>Los vicios son los actos con que un hombre se daña a sí mismo o daña su propiedad. 
+Los delitos son los actos con que un hombre daña la persona o la propiedad de otro.
+-Lysander Spooner, Los vicios no son delitos:
+una vindicación de la libertad moral, 1875</translation>
     </message>
     <message>
         <source>The prestige of government has undoubtedly been lowered considerably by 
 the prohibition law. For nothing is more destructive of respect for the government and 
 the law of the land than passing laws which cannot be enforced.
 -Albert Einstein, My First Impression of the U.S.A., 1921</source>
-        <translation type="unfinished"></translation>
+        <translation>El prestigio del gobierno se ha visto sin duda muy rebajado por la ley 
+de prohibición. Pues nada destruye más el respeto por el gobierno y 
+por la ley del país que aprobar leyes que no pueden hacerse cumplir.
+-Albert Einstein, Mi primera impresión de los Estados Unidos, 1921</translation>
     </message>
     <message>
         <source>The only purpose for which power can be rightfully exercised over any member of a 
 civilised community, against his will, is to prevent harm to others. His own good, 
 either physical or moral, is not a sufficient warrant.
 -John Stuart Mill, On Liberty, 1859</source>
-        <translation type="unfinished"></translation>
+        <translation>El único fin por el que puede ejercerse legítimamente el poder sobre cualquier 
+miembro de una comunidad civilizada, contra su voluntad, es evitar que perjudique 
+a otros. Su propio bien, físico o moral, no es justificación suficiente.
+-John Stuart Mill, Sobre la libertad, 1859</translation>
     </message>
     <message>
         <source>He has endeavoured to prevent the population of these States; for that 
@@ -493,7 +530,11 @@ purpose obstructing the Laws for Naturalization of Foreigners; refusing to
 pass others to encourage their migrations hither, and raising the conditions of new 
 Appropriations of Lands.
 -Declaration of Independence, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha procurado impedir el poblamiento de estos Estados, obstruyendo 
+con ese fin las Leyes de Naturalización de Extranjeros, negándose 
+a aprobar otras que fomentaran su inmigración hacia aquí y 
+endureciendo las condiciones para nuevas Asignaciones de Tierras.
+-Declaración de Independencia, 1776</translation>
     </message>
     <message>
         <source>Give me your tired, your poor,
@@ -502,24 +543,35 @@ The wretched refuse of your teeming shore.
 Send these, the homeless, tempest-tost to me,
 I lift my lamp beside the golden door!
 -Emma Lazarus, The New Colossus, 1883</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The speaker addresses the &quot;ancient lands&quot; of the poem, hence &quot;vosotros&quot;.</translatorcomment>
+        <translation>Dadme a vuestros rendidos, a vuestros pobres,
+A vuestras masas apiñadas que anhelan respirar libres,
+El mísero desecho de vuestras costas rebosantes.
+Enviadme a estos, los sin hogar, zarandeados por la tempestad:
+¡Yo alzo mi lámpara junto a la puerta dorada!
+-Emma Lazarus, El nuevo coloso, 1883</translation>
     </message>
     <message>
         <source>And if there had to be city walls, the walls had doors and the doors were open to 
 anyone with the will and the heart to get here.
 -Ronald Reagan, Farewell Address, 1989</source>
-        <translation type="unfinished"></translation>
+        <translation>Y si tenía que haber murallas, las murallas tenían puertas, y las puertas estaban 
+abiertas a cualquiera que tuviera la voluntad y el corazón para llegar hasta aquí.
+-Ronald Reagan, Discurso de despedida, 1989</translation>
     </message>
     <message>
         <source>Shall oppressed humanity find no asylum on this globe?
 -Thomas Jefferson, First Annual Message to Congress, 1801</source>
-        <translation type="unfinished"></translation>
+        <translation>¿No hallará la humanidad oprimida asilo alguno en este mundo?
+-Thomas Jefferson, Primer mensaje anual al Congreso, 1801</translation>
     </message>
     <message>
         <source>The lesson should be constantly enforced that, though the people support the 
 Government, the Government should not support the people.
 -Grover Cleveland, veto of the Texas Seed Bill, 1887</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe inculcarse constantemente la lección de que, aunque el pueblo 
+sostiene al Gobierno, el Gobierno no debe sostener al pueblo.
+-Grover Cleveland, veto a la ley de semillas para Texas, 1887</translation>
     </message>
     <message>
         <source>See if the law takes from some persons what belongs to them, and gives it 
@@ -527,44 +579,63 @@ to other persons to whom it does not belong. See if the law benefits one
 citizen at the expense of another by doing what the citizen himself cannot do without 
 committing a crime.
 -Frederic Bastiat, The Law, 1850</source>
-        <translation type="unfinished"></translation>
+        <translation>Observe si la ley quita a unas personas lo que les pertenece para dárselo a otras 
+a las que no pertenece. Observe si la ley beneficia a un ciudadano a costa de 
+otro haciendo lo que el propio ciudadano no podría hacer sin cometer un delito.
+-Frederic Bastiat, La ley, 1850</translation>
     </message>
     <message>
         <source>Government&apos;s view of the economy could be summed up in a few short phrases: If it 
 moves, tax it. If it keeps moving, regulate it. And if it stops moving, subsidize it.
 -Ronald Reagan, White House Conference on Small Business, 1986</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The well-known Spanish form of this quip keeps the familiar imperative (ponle, regúlalo).</translatorcomment>
+        <translation>La visión que el gobierno tiene de la economía podría resumirse 
+en unas pocas frases: si se mueve, ponle un impuesto. Si sigue 
+moviéndose, regúlalo. Y si deja de moverse, subvenciónalo.
+-Ronald Reagan, Conferencia de la Casa Blanca sobre la Pequeña Empresa, 1986</translation>
     </message>
     <message>
         <source>It is the maxim of every prudent master of a family, never to attempt to make at home 
 what it will cost him more to make than to buy.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Es máxima de todo prudente padre de familia no intentar 
+nunca hacer en casa lo que le costará más hacer que comprar.
+-Adam Smith, La riqueza de las naciones, 1776</translation>
     </message>
     <message>
         <source>Free trade, one of the greatest blessings which a government can confer on a people, 
 is in almost every country unpopular.
 -Thomas Babington Macaulay, 1824</source>
-        <translation type="unfinished"></translation>
+        <translation>El libre comercio, una de las mayores bendiciones que un gobierno 
+puede conferir a un pueblo, es impopular en casi todos los países.
+-Thomas Babington Macaulay, 1824</translation>
     </message>
     <message>
         <source>What protection teaches us, is to do to ourselves in time of peace what enemies seek 
 to do to us in time of war.
 -Henry George, Protection or Free Trade, 1886</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que nos enseña la protección es a hacernos a nosotros mismos en 
+tiempo de paz lo que los enemigos intentan hacernos en tiempo de guerra.
+-Henry George, Protección o libre comercio, 1886</translation>
     </message>
     <message>
         <source>If soldiers are not to cross international boundaries, goods must do so. Unless the 
 shackles can be dropped from trade, bombs will be dropped from the sky.
 -Otto T. Mallery, Economic Union and Durable Peace, 1943</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los soldados no han de cruzar las fronteras internacionales, 
+deben hacerlo las mercancías. A menos que se suelten los 
+grilletes del comercio, se soltarán bombas desde el cielo.
+-Otto T. Mallery, Unión económica y paz duradera, 1943</translation>
     </message>
     <message>
         <source>Consumption is the sole end and purpose of all production; and the interest of the 
 producer ought to be attended to only so far as it may be necessary for promoting 
 that of the consumer.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>El consumo es el único fin y propósito de toda producción, 
+y el interés del productor solo debe atenderse en la medida 
+en que sea necesario para promover el del consumidor.
+-Adam Smith, La riqueza de las naciones, 1776</translation>
     </message>
     <message>
         <source>For you cannot make a man worth a given amount by making it illegal for anyone 
@@ -573,7 +644,12 @@ amount that his abilities and situation would permit him to earn, while you
 deprive the community even of the moderate services that he is capable of 
 rendering. In brief, for a low wage you substitute unemployment.
 -Henry Hazlitt, Economics in One Lesson, 1946</source>
-        <translation type="unfinished"></translation>
+        <translation>Porque no se puede hacer que un hombre valga una cantidad dada declarando 
+ilegal que alguien le ofrezca menos. Solo se le priva del derecho a ganar la 
+cantidad que sus capacidades y su situación le permitirían ganar, a la vez 
+que se priva a la comunidad incluso de los modestos servicios que él es 
+capaz de prestar. En resumen, se sustituye un salario bajo por el desempleo.
+-Henry Hazlitt, La economía en una lección, 1946</translation>
     </message>
     <message>
         <source>The patrimony of a poor man lies in the strength and dexterity of his hands; 
@@ -581,19 +657,26 @@ and to hinder him from employing this strength and dexterity in what manner
 he thinks proper without injury to his neighbour, is a plain violation of this 
 most sacred property.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>El patrimonio de un hombre pobre reside en la fuerza y la destreza 
+de sus manos; e impedirle emplear esa fuerza y esa destreza del 
+modo que considere oportuno, sin perjuicio de su prójimo, es una 
+clara violación de esta propiedad, la más sagrada de todas.
+-Adam Smith, La riqueza de las naciones, 1776</translation>
     </message>
     <message>
         <source>But in the right to eat the bread, without the leave of anybody else, which 
 his own hand earns, he is my equal and the equal of Judge Douglas, and the equal 
 of every living man.
 -Abraham Lincoln, debate at Ottawa, Illinois, 1858</source>
-        <translation type="unfinished"></translation>
+        <translation>Pero en el derecho a comer el pan que gana con su propia mano, sin permiso de 
+nadie, es mi igual y el igual del juez Douglas, y el igual de todo hombre que vive.
+-Abraham Lincoln, debate en Ottawa (Illinois), 1858</translation>
     </message>
     <message>
         <source>The power to tax involves the power to destroy.
 -Chief Justice John Marshall, McCulloch v. Maryland, 1819</source>
-        <translation type="unfinished"></translation>
+        <translation>El poder de gravar implica el poder de destruir.
+-John Marshall, presidente del Tribunal Supremo, McCulloch v. Maryland, 1819</translation>
     </message>
     <message>
         <source>Any one may so arrange his affairs that his taxes shall be as low as possible; he 
@@ -601,40 +684,54 @@ is not bound to choose that pattern which will best pay the Treasury; there is n
 even a patriotic duty to increase one&apos;s taxes.
 -Judge Learned Hand, Helvering v. Gregory,
 United States Court of Appeals, 1934</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquiera puede organizar sus asuntos de modo que sus impuestos sean lo más 
+bajos posible; no está obligado a elegir la fórmula que más favorezca al Tesoro; 
+ni siquiera existe el deber patriótico de aumentar los propios impuestos.
+-Learned Hand, juez del Tribunal de Apelaciones de los Estados Unidos,
+Helvering v. Gregory, 1934</translation>
     </message>
     <message>
         <source>There is no art which one government sooner learns of another than that of draining 
 money from the pockets of the people.
 -Adam Smith, The Wealth of Nations, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay arte que un gobierno aprenda antes de otro que 
+el de sacar el dinero de los bolsillos del pueblo.
+-Adam Smith, La riqueza de las naciones, 1776</translation>
     </message>
     <message>
         <source>To tax and to please, no more than to love and to be wise, is not given to men.
 -Edmund Burke, Speech on American Taxation, 1774</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner impuestos y agradar, como amar y ser sabio, no les es dado a los hombres.
+-Edmund Burke, Discurso sobre la tributación americana, 1774</translation>
     </message>
     <message>
         <source>For imposing Taxes on us without our Consent:
 -Declaration of Independence, 1776</source>
-        <translation type="unfinished"></translation>
+        <translation>Por imponernos Impuestos sin nuestro Consentimiento:
+-Declaración de Independencia, 1776</translation>
     </message>
     <message>
         <source>In this world nothing can be said to be certain, except death and taxes.
 -Benjamin Franklin, letter to Jean-Baptiste Le Roy, 1789</source>
-        <translation type="unfinished"></translation>
+        <translation>En este mundo no hay nada seguro, salvo la muerte y los impuestos.
+-Benjamin Franklin, carta a Jean-Baptiste Le Roy, 1789</translation>
     </message>
     <message>
         <source>The great rule of conduct for us in regard to foreign nations is in extending our 
 commercial relations, to have with them as little political connection as possible.
 -George Washington, Farewell Address, 1796</source>
-        <translation type="unfinished"></translation>
+        <translation>La gran regla de conducta para nosotros en cuanto a las naciones 
+extranjeras es, al extender nuestras relaciones comerciales, 
+tener con ellas la menor conexión política posible.
+-George Washington, Discurso de despedida, 1796</translation>
     </message>
     <message>
         <source>Peace, commerce, and honest friendship with all nations, entangling alliances 
 with none.
 -Thomas Jefferson, First Inaugural Address, 1801</source>
-        <translation type="unfinished"></translation>
+        <translation>Paz, comercio y amistad sincera con todas las 
+naciones; alianzas comprometedoras, con ninguna.
+-Thomas Jefferson, Primer discurso inaugural, 1801</translation>
     </message>
     <message>
         <source>Wherever the standard of freedom and independence has been or shall be 
@@ -644,18 +741,26 @@ She is the well-wisher to the freedom and independence of all.
 She is the champion and vindicator only of her own.
 -John Quincy Adams, Secretary of State,
 Independence Day address, 1821</source>
-        <translation type="unfinished"></translation>
+        <translation>Dondequiera que se haya desplegado o se despliegue el estandarte de la libertad 
+y la independencia, allí estarán su corazón, sus bendiciones y sus plegarias. 
+Pero no sale al extranjero en busca de monstruos que destruir. 
+Desea la libertad y la independencia de todos. 
+Solo es campeona y defensora de las suyas.
+-John Quincy Adams, secretario de Estado,
+discurso del Día de la Independencia, 1821</translation>
     </message>
     <message>
         <source>Of all the enemies to public liberty war is, perhaps, the most to be dreaded, because
 it comprises and develops the germ of every other.
 -James Madison, Political Observations, 1795</source>
-        <translation type="unfinished"></translation>
+        <translation>De todos los enemigos de la libertad pública, la guerra es quizá el más
+temible, porque encierra y desarrolla el germen de todos los demás.
+-James Madison, Observaciones políticas, 1795</translation>
     </message>
     <message>
         <source>Topic: %1.</source>
         <extracomment>The caption over a topic&apos;s quotations; %1 is the topic&apos;s statement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tema: %1.</translation>
     </message>
 </context>
 <context>
@@ -678,7 +783,7 @@ it comprises and develops the germ of every other.
         <source>You get %1 for each &quot;Yes,&quot; %2 for each &quot;Maybe,&quot; and %3 for every &quot;No.&quot; Your score on personal issues was %4%, and your economic score was %5%.  The red dot on the graph shows where your scores meet.</source>
         <extracomment>%1, %2 and %3 are what a Yes, a Maybe and a No add (20, 10, 0); %4 and %5 the personal and the economic score.</extracomment>
         <translatorcomment>Spanish sets a (no-break) space before the per cent sign.</translatorcomment>
-        <translation>Cada «Sí» suma %1 puntos, cada «Quizá» %2 y cada «No» %3. Su puntuación en cuestiones personales fue del %4 %, y su puntuación económica, del %5 %.  El punto rojo del gráfico muestra dónde se cruzan sus puntuaciones.</translation>
+        <translation>Cada «Sí» suma %1 puntos, cada «Quizá» %2 y cada «No» %3. Su puntuación en cuestiones personales fue del %4&#xa0;%, y su puntuación económica, del %5&#xa0;%.  El punto rojo del gráfico muestra dónde se cruzan sus puntuaciones.</translation>
     </message>
     <message>
         <source>Your philosophy is %1.</source>
