@@ -1350,7 +1350,7 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>A lit lantern with rays beside the words Lantern Vessimar. Press it to show the organization&apos;s address and details.</source>
-        <translation>Eine brennende Laterne mit Strahlen neben dem Schriftzug Lantern Vessimar. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
+        <translation>Eine brennende Laterne mit Strahlen neben dem Schriftzug Lantern Vessimar. Betätigen Sie das Logo, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Heralds of Orrisvane logo</source>
@@ -1358,7 +1358,7 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>A herald&apos;s trumpet with a starred banner, framed in a double square above the words Heralds of Orrisvane. Press it to show the organization&apos;s address and details.</source>
-        <translation>Eine Heroldstrompete mit einem sternbesetzten Banner, von einem doppelten Quadrat eingerahmt, über dem Schriftzug Heralds of Orrisvane. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
+        <translation>Eine Heroldstrompete mit einem sternbesetzten Banner, von einem doppelten Quadrat eingerahmt, über dem Schriftzug Heralds of Orrisvane. Betätigen Sie das Logo, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Grove Mirravent logo</source>
@@ -1366,7 +1366,7 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>Three trees on a hill above the words Grove Mirravent. Press it to show the organization&apos;s address and details.</source>
-        <translation>Drei Bäume auf einem Hügel über dem Schriftzug Grove Mirravent. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
+        <translation>Drei Bäume auf einem Hügel über dem Schriftzug Grove Mirravent. Betätigen Sie das Logo, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Ossenbray Books logo</source>
@@ -1374,7 +1374,7 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>An open book beside the words Ossenbray Books. Press it to show the organization&apos;s address and details.</source>
-        <translation>Ein aufgeschlagenes Buch neben dem Schriftzug Ossenbray Books. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
+        <translation>Ein aufgeschlagenes Buch neben dem Schriftzug Ossenbray Books. Betätigen Sie das Logo, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>Tarrant Dornavel logo</source>
@@ -1382,7 +1382,7 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>A flaming torch beside the words Tarrant Dornavel between ruled lines. Press it to show the organization&apos;s address and details.</source>
-        <translation>Eine brennende Fackel neben dem Schriftzug Tarrant Dornavel zwischen zwei Linien. Betätigen Sie es, um Adresse und Angaben der Organisation anzuzeigen.</translation>
+        <translation>Eine brennende Fackel neben dem Schriftzug Tarrant Dornavel zwischen zwei Linien. Betätigen Sie das Logo, um Adresse und Angaben der Organisation anzuzeigen.</translation>
     </message>
     <message>
         <source>OK</source>
