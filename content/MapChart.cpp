@@ -1,6 +1,7 @@
 #include "MapChart.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLineF>
 #include <QPainter>
@@ -53,15 +54,33 @@ struct Lettering {
 };
 
 // The names stand in their regions; "Left" and "Liberal" share their left edge, "Right" and
-// "Conservative" their right edge.
-constexpr Lettering RegionNames[] = {
-    {"Libertarian", {205, 305, 47, 62}, Edge::Centred},
-    {"Left", {57, 92, 190, 206}, Edge::Left},
-    {"Liberal", {57, 120, 211, 227}, Edge::Left},
-    {"Centrist", {218, 292, 203, 219}, Edge::Centred},
-    {"Right", {405, 454, 190, 210}, Edge::Right},
-    {"Conservative", {328, 454, 211, 227}, Edge::Right},
-    {"Authoritarian", {193, 316, 342, 358}, Edge::Centred},
+// "Conservative" their right edge. A name is a text of the catalogue, a two-line one with a line
+// break, so that a language words each region as a whole; each line has a box of its own. Room
+// is the widest a name's ink may be in its region: a longer translation is drawn smaller.
+struct RegionName {
+    const char* name;
+    int line;
+    InkBox ink;
+    Edge edge;
+    double room;
+};
+
+const RegionName RegionNames[] = {
+    {QT_TRANSLATE_NOOP("MapChart", "Libertarian"), 0, {205, 305, 47, 62}, Edge::Centred, 100},
+    {QT_TRANSLATE_NOOP("MapChart", "Left\nLiberal"), 0, {57, 92, 190, 206}, Edge::Left, 120},
+    {QT_TRANSLATE_NOOP("MapChart", "Left\nLiberal"), 1, {57, 120, 211, 227}, Edge::Left, 120},
+    {QT_TRANSLATE_NOOP("MapChart", "Centrist"), 0, {218, 292, 203, 219}, Edge::Centred, 120},
+    {QT_TRANSLATE_NOOP("MapChart", "Right\nConservative"),
+     0,
+     {405, 454, 190, 210},
+     Edge::Right,
+     126},
+    {QT_TRANSLATE_NOOP("MapChart", "Right\nConservative"),
+     1,
+     {328, 454, 211, 227},
+     Edge::Right,
+     126},
+    {QT_TRANSLATE_NOOP("MapChart", "Authoritarian"), 0, {193, 316, 342, 358}, Edge::Centred, 130},
 };
 
 // Just outside the two lower sides, beside the grid lines 20 to 80 and the side corners. The
@@ -86,9 +105,16 @@ struct SlantedTitle {
     QPointF sideTo;
 };
 
+// A translated title longer than the English one is drawn smaller, to the English length.
 const SlantedTitle AxisTitles[] = {
-    {"Personal  Self-Governor  (%)", {1.5, 242}, LeftCorner, BottomCorner},
-    {"Economic  Self-Governor  (%)", {311.5, 430.5}, BottomCorner, RightCorner},
+    {QT_TRANSLATE_NOOP("MapChart", "Personal  Self-Governor  (%)"),
+     {1.5, 242},
+     LeftCorner,
+     BottomCorner},
+    {QT_TRANSLATE_NOOP("MapChart", "Economic  Self-Governor  (%)"),
+     {311.5, 430.5},
+     BottomCorner,
+     RightCorner},
 };
 
 constexpr double TitleSpacingPercent = 97;
@@ -131,10 +157,18 @@ QFont LetteringFont() {
     return font;
 }
 
-QPainterPath TextOutline(const QFont& font, const char* text) {
+QPainterPath TextOutline(const QFont& font, const QString& text) {
     QPainterPath path;
-    path.addText(0, 0, font, QString::fromLatin1(text));
+    path.addText(0, 0, font, text);
     return path;
+}
+
+// The outline drawn smaller, about its origin, where its ink is wider than `room`.
+QPainterPath WithinRoom(const QPainterPath& outline, double room) {
+    const double width = outline.boundingRect().width();
+    if (width <= room)
+        return outline;
+    return QTransform::fromScale(room / width, room / width).map(outline);
 }
 
 // Fills an outline, first with a rim of the halo colour round it where there is one.
@@ -145,29 +179,31 @@ void FillLettering(QPainter& painter, const QPainterPath& outline, const QColor&
     painter.fillPath(outline, colour);
 }
 
-void DrawLettering(QPainter& painter, const QFont& font, const Lettering& lettering,
+void DrawLettering(QPainter& painter, const QPainterPath& outline, const InkBox& box, Edge edge,
                    const QColor& colour, const QColor& halo) {
-    const QPainterPath outline = TextOutline(font, lettering.text);
     const QRectF ink = outline.boundingRect();
     double dx = 0;
-    switch (lettering.edge) {
+    switch (edge) {
     case Edge::Centred:
-        dx = (lettering.ink.left + lettering.ink.right) / 2 - ink.center().x();
+        dx = (box.left + box.right) / 2 - ink.center().x();
         break;
     case Edge::Left:
-        dx = lettering.ink.left - ink.left();
+        dx = box.left - ink.left();
         break;
     case Edge::Right:
-        dx = lettering.ink.right - ink.right();
+        dx = box.right - ink.right();
         break;
     }
-    const double dy = (lettering.ink.top + lettering.ink.bottom) / 2 - ink.center().y();
+    const double dy = (box.top + box.bottom) / 2 - ink.center().y();
     FillLettering(painter, outline.translated(dx, dy), colour, halo);
 }
 
 void DrawSlantedTitle(QPainter& painter, const QFont& font, const SlantedTitle& title,
                       const QColor& colour, const QColor& halo) {
-    const QPainterPath outline = TextOutline(font, title.text);
+    const double english =
+        TextOutline(font, QString::fromLatin1(title.text)).boundingRect().width();
+    const QPainterPath outline =
+        WithinRoom(TextOutline(font, QCoreApplication::translate("MapChart", title.text)), english);
     const QPointF side = title.sideTo - title.sideFrom;
     QTransform placement;
     placement.translate(title.inkStart.x(), title.inkStart.y());
@@ -241,10 +277,15 @@ void DrawPoliticalMap(QPainter& painter, const QRectF& box, const ChartColours& 
     painter.restore();
 
     const QFont font = LetteringFont();
-    for (const Lettering& name : RegionNames)
-        DrawLettering(painter, font, name, colours.regionNames, colours.halo);
+    for (const RegionName& name : RegionNames) {
+        const QString line =
+            QCoreApplication::translate("MapChart", name.name).split(u'\n').value(name.line);
+        DrawLettering(painter, WithinRoom(TextOutline(font, line), name.room), name.ink, name.edge,
+                      colours.regionNames, colours.halo);
+    }
     for (const Lettering& tick : TickNumbers)
-        DrawLettering(painter, font, tick, colours.lettering, colours.halo);
+        DrawLettering(painter, TextOutline(font, QString::fromLatin1(tick.text)), tick.ink,
+                      tick.edge, colours.lettering, colours.halo);
 
     painter.setBrush(colours.borders);
     for (const QRectF& bar : CentristBars)

@@ -120,6 +120,41 @@ möchten: Beim Beenden wird nichts gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>MapChart</name>
+    <message>
+        <source>Libertarian</source>
+        <translation>Libertär</translation>
+    </message>
+    <message>
+        <source>Left
+Liberal</source>
+        <translation>Links-
+liberal</translation>
+    </message>
+    <message>
+        <source>Centrist</source>
+        <translation>Zentristisch</translation>
+    </message>
+    <message>
+        <source>Right
+Conservative</source>
+        <translation>Rechts-
+konservativ</translation>
+    </message>
+    <message>
+        <source>Authoritarian</source>
+        <translation>Autoritär</translation>
+    </message>
+    <message>
+        <source>Personal  Self-Governor  (%)</source>
+        <translation>Persönliche  Selbstbestimmung  (%)</translation>
+    </message>
+    <message>
+        <source>Economic  Self-Governor  (%)</source>
+        <translation>Wirtschaftliche  Selbstbestimmung  (%)</translation>
+    </message>
+</context>
+<context>
     <name>Organisations</name>
     <message>
         <source>Wrote the ten questions that this quiz asks, looks
@@ -826,6 +861,13 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     <message>
         <source>A small political map: a blue diamond with its top zone in aqua</source>
         <translation>Eine kleine politische Karte: eine blaue Raute, deren obere Zone türkis ist</translation>
+    </message>
+</context>
+<context>
+    <name>TApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,41 @@ lista de grupos de contacto.  Haga el test cuantas veces quiera: al salir no se 
     </message>
 </context>
 <context>
+    <name>MapChart</name>
+    <message>
+        <source>Libertarian</source>
+        <translation>Libertario</translation>
+    </message>
+    <message>
+        <source>Left
+Liberal</source>
+        <translation>Liberal de
+izquierda</translation>
+    </message>
+    <message>
+        <source>Centrist</source>
+        <translation>Centrista</translation>
+    </message>
+    <message>
+        <source>Right
+Conservative</source>
+        <translation>Conservador
+de derecha</translation>
+    </message>
+    <message>
+        <source>Authoritarian</source>
+        <translation>Autoritario</translation>
+    </message>
+    <message>
+        <source>Personal  Self-Governor  (%)</source>
+        <translation>Autogobierno  personal  (%)</translation>
+    </message>
+    <message>
+        <source>Economic  Self-Governor  (%)</source>
+        <translation>Autogobierno  económico  (%)</translation>
+    </message>
+</context>
+<context>
     <name>Organisations</name>
     <message>
         <source>Wrote the ten questions that this quiz asks, looks
@@ -817,6 +852,13 @@ temible, porque encierra y desarrolla el germen de todos los demás.
     <message>
         <source>A small political map: a blue diamond with its top zone in aqua</source>
         <translation>Un pequeño mapa político: un rombo azul con su zona superior en aguamarina</translation>
+    </message>
+</context>
+<context>
+    <name>TApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        ShowException(tr("Unknown error"));
     }
     return false;
 }
