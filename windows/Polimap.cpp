@@ -13,6 +13,7 @@
 #include "ModalStack.h"
 #include "Navigation.h"
 #include "Scoring.h"
+#include "TextFit.h"
 #include "Wording.h"
 
 #include "About.h"
@@ -101,9 +102,14 @@ TForm3::TForm3(QWidget* parent)
 }
 
 void TForm3::FormCreate() {
-    // The score captions change as the map paints: their boxes make room for the widest score.
-    SetCaption(lblEscore, content::EconomicScoreCaption(100));
-    SetCaption(lblPscore, content::PersonalScoreCaption(100));
+    // The score captions change as the map paints: their boxes make room for every score.
+    QStringList personal, economic;
+    for (int score = 0; score <= 100; score += 10) {
+        personal << content::PersonalScoreCaption(score);
+        economic << content::EconomicScoreCaption(score);
+    }
+    lblPscore->setProperty(quiz::ShownTextsProperty, personal);
+    lblEscore->setProperty(quiz::ShownTextsProperty, economic);
     for (THotZoneImage* zone :
          {imgHotBedLib, imgHotBedLeft, imgHotBedCent, imgHotBedRight, imgHotBedAuth})
         zone->setCursor(quiz::CursorNumber(1));

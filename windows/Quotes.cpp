@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Navigation.h"
 #include "ReadingWidgets.h"
+#include "TextFit.h"
 #include "Texts.h"
 
 TForm5* Form5 = nullptr;
@@ -25,6 +26,12 @@ TForm5::TForm5(QWidget* parent)
     topic.setColor(QPalette::Window, quiz::SurfaceColour(QColor::fromRgba(quiz::DesignNavy)));
     topic.setColor(QPalette::WindowText, quiz::TextColour(QColor::fromRgba(quiz::DesignWhite)));
     lblTopic->setPalette(topic);
+
+    // The heading names the topic as the window paints: its box makes room for every topic.
+    QStringList captions;
+    for (int n = 1; n <= content::TopicCount; ++n)
+        captions << content::TopicCaption(n);
+    lblTopic->setProperty(quiz::ShownTextsProperty, captions);
 
     SetFirstFocus(btnOK);
     SetCancelButton(btnOK);

@@ -16,15 +16,38 @@ namespace quiz {
 
 namespace {
 
+// The size a label needs for its text in its box: its own size where the text fits.
+QSize LabelNeeds(const QLabel& label) {
+    const QSize size = label.size();
+    if (label.text().isEmpty() || !label.pixmap().isNull())
+        return size;
+    if (label.wordWrap())
+        return {size.width(), std::max(size.height(), label.heightForWidth(size.width()))};
+    return {std::max(size.width(), label.sizeHint().width()), size.height()};
+}
+
 // The size a control needs to show its whole text in its box: its own size where it fits.
 QSize Needed(QWidget& control) {
     const QSize size = control.size();
     if (auto* label = qobject_cast<QLabel*>(&control)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
-            return size;
-        if (label->wordWrap())
-            return {size.width(), std::max(size.height(), label->heightForWidth(size.width()))};
-        return {std::max(size.width(), label->sizeHint().width()), size.height()};
+        const QStringList shown = label->property(ShownTextsProperty).toStringList();
+        if (shown.isEmpty())
+            return LabelNeeds(*label);
+        // Measured by a stand-in, so that the label keeps its text and says nothing.
+        QLabel standIn;
+        standIn.setFont(label->font());
+        standIn.setWordWrap(label->wordWrap());
+        standIn.setMargin(label->margin());
+        standIn.setIndent(label->indent());
+        standIn.setAlignment(label->alignment());
+        standIn.setTextFormat(label->textFormat());
+        standIn.resize(size);
+        QSize needed = size;
+        for (const QString& text : shown) {
+            standIn.setText(text);
+            needed = needed.expandedTo(LabelNeeds(standIn));
+        }
+        return needed;
     }
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         if (button->text().isEmpty())
@@ -57,6 +80,9 @@ QSize Needed(QWidget& control) {
     return size;
 }
 
+// Boxes that the design lets share their edge pixel still lie one below or beside the other.
+constexpr int Touching = 2;
+
 struct Placed {
     QWidget* control;
     QRect design;   // where the design puts it
@@ -85,9 +111,15 @@ QSize FitTexts(QWidget& container) {
     for (Placed& control : placed) {
         int down = 0;
         for (const Placed& above : placed) {
-            if (&above != &control && above.design.bottom() < control.design.top())
-                down = std::max(down, above.shifted.y() + above.grown.height() - above.design.y() -
-                                          above.design.height());
+            if (&above == &control || above.design.bottom() >= control.design.top() + Touching)
+                continue;
+            down = std::max(down, above.shifted.y() + above.grown.height() - above.design.y() -
+                                      above.design.height());
+            // A box that grew pushes what lies below clear of it, also where the design let
+            // the two share an edge.
+            if (above.grown.height() > above.design.height())
+                down =
+                    std::max(down, above.shifted.y() + above.grown.height() - control.design.y());
         }
         control.shifted.setY(control.design.y() + down);
     }
@@ -99,7 +131,8 @@ QSize FitTexts(QWidget& container) {
         for (const Placed& beside : placed) {
             const bool sameRows = beside.design.top() <= control.design.bottom() &&
                                   control.design.top() <= beside.design.bottom();
-            if (&beside != &control && sameRows && beside.design.right() < control.design.left())
+            if (&beside != &control && sameRows &&
+                beside.design.right() < control.design.left() + Touching)
                 right = std::max(right, beside.shifted.x() + beside.grown.width() -
                                             beside.design.x() - beside.design.width());
         }

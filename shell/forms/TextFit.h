@@ -14,4 +14,9 @@ namespace quiz {
 // geometry to the pixel. Returns how much the container itself must grow.
 QSize FitTexts(QWidget& container);
 
+// A label whose text changes as its window paints (a score, a topic) names every text it will
+// show in this property (a QStringList); its box is then fitted to the largest of them, while it
+// shows its design text until the first paint.
+inline constexpr char ShownTextsProperty[] = "quizShownTexts";
+
 } // namespace quiz
