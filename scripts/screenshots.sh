@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders every window into docs/screenshots (or the folder given) under a private X server,
+# Renders every window into docs/screenshots (or the folder given) under a private X server, in
+# English and in each translation (its de/, es/ folders),
 # the quiz and map windows once more at twice the scale into its hidpi/ folder, and both under a
 # dark desktop theme into its dark-theme/ folder and under GTK's HighContrastInverse theme into
 # its high-contrast/ folder.
@@ -12,6 +13,9 @@ render() {
         env QT_QPA_PLATFORM=xcb build/default/tools/screenshots "$@"
 }
 render "$out"
+for language in de es; do
+    LANGUAGE=$language LC_ALL=${language}_${language^^}.UTF-8 render "$out/$language"
+done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 QT_SCALE_FACTOR=2 render "$scratch"

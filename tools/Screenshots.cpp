@@ -1,4 +1,5 @@
-// Renders every window of the program, and both message dialog kinds, into PNG files:
+// Renders every window of the program, and both message dialog kinds, into PNG files, in the
+// language of the environment (LANGUAGE, LC_ALL, LANG) as the program chooses it:
 //   screenshots <output folder>
 // Run it through scripts/screenshots.sh, which starts an X server, so that fonts and styles
 // are those of a real desktop.
@@ -25,6 +26,8 @@
 #include "Quotes.h"
 #include "Scoring.h"
 #include "Sources.h"
+#include "Translations.h"
+#include "Wording.h"
 
 namespace {
 
@@ -79,6 +82,7 @@ int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     output = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     output.mkpath(QStringLiteral("."));
+    quiz::InstallTranslations();
     InitialiseProgram();
     CreateWindows();
     quiz::SplashShown = true; // no splash over the quiz window's picture
@@ -112,11 +116,10 @@ int main(int argc, char* argv[]) {
         Save(Form7, QStringLiteral("organisation-%1").arg(organisation));
     }
 
-    SaveDialog(QString::fromStdString(quiz::ResultSentence("Right Conservative")),
-               quiz::MessageKind::Information, quiz::MessageButton::OK,
-               QStringLiteral("dialog-information"));
-    SaveDialog(QStringLiteral("Keep your old answers?"), quiz::MessageKind::Confirmation,
-               quiz::MessageButton::Yes | quiz::MessageButton::No,
+    SaveDialog(content::ResultSentence("Right Conservative"), quiz::MessageKind::Information,
+               quiz::MessageButton::OK, QStringLiteral("dialog-information"));
+    SaveDialog(QCoreApplication::translate("TForm3", "Keep your old answers?"),
+               quiz::MessageKind::Confirmation, quiz::MessageButton::Yes | quiz::MessageButton::No,
                QStringLiteral("dialog-confirmation"));
 
     DestroyWindows();
