@@ -13,8 +13,9 @@ namespace {
 
 // Every organisation's details run in the same order: name, street, town, an empty line, a few
 // lines on its work, an empty line, the contact line and the web address. All of them, their
-// people, addresses and numbers are invented. Only the lines on the work are translated (a
-// translation breaks its own lines): names, addresses and numbers stay as they are.
+// people, addresses and numbers are invented. Only the lines on the work (a translation breaks
+// its own lines) and the words of the contact line ("or") are translated: names, addresses,
+// numbers and web addresses stay as they are.
 struct Organisation {
     std::array<const char*, 3> address; // name, street, town
     const char* work;
@@ -28,7 +29,8 @@ const Organisation Heralds{
                                        "meet in small reading circles; each circle takes up\n"
                                        "one of the ten topics for a season and writes what\n"
                                        "it found in a notebook passed on to the next circle."),
-    {"(Marian Oakes) (555) 555-0142 or (555) 555-0143", "http://www.heralds.example.org/"},
+    {QT_TRANSLATE_NOOP("Organisations", "(Marian Oakes) (555) 555-0142 or (555) 555-0143"),
+     "http://www.heralds.example.org/"},
 };
 
 const Organisation Lantern{
@@ -36,7 +38,8 @@ const Organisation Lantern{
     QT_TRANSLATE_NOOP("Organisations", "Keeps an archive of letters, court papers and press\n"
                                        "clippings on privacy and free speech, open to anyone\n"
                                        "by appointment.  Questions by mail are welcome."),
-    {"(Dr. Elias Penrose) (555) 555-0118", "http://www.lantern.example.net/"},
+    {QT_TRANSLATE_NOOP("Organisations", "(Dr. Elias Penrose) (555) 555-0118"),
+     "http://www.lantern.example.net/"},
 };
 
 const Organisation Tarrant{
@@ -45,7 +48,8 @@ const Organisation Tarrant{
                                        "taught by volunteers from local shops and farms in\n"
                                        "the back room of the old Tarrant mill.  The course\n"
                                        "notes go free to anyone who writes for them."),
-    {"(Helen Marsh) (555) 555-0163", "http://www.tarrant.example.org/"},
+    {QT_TRANSLATE_NOOP("Organisations", "(Helen Marsh) (555) 555-0163"),
+     "http://www.tarrant.example.org/"},
 };
 
 const Organisation Books{
@@ -53,7 +57,8 @@ const Organisation Books{
     QT_TRANSLATE_NOOP("Organisations", "Lends books by post on economics, history, law and\n"
                                        "philosophy; borrowers pay the postage both ways and\n"
                                        "nothing else.  Shelf list free on request."),
-    {"(555) 555-0170 or (555) 555-0171", "http://www.ossenbray.example.com/"},
+    {QT_TRANSLATE_NOOP("Organisations", "(555) 555-0170 or (555) 555-0171"),
+     "http://www.ossenbray.example.com/"},
 };
 
 const Organisation Grove{
@@ -62,7 +67,8 @@ const Organisation Grove{
                                        "under them on summer Sundays to argue both sides of\n"
                                        "a question drawn by lot, then share the harvest with\n"
                                        "their neighbors."),
-    {"(Tobias Wren) (555) 555-0187 or (555) 555-0188", "http://www.grove.example.com/"},
+    {QT_TRANSLATE_NOOP("Organisations", "(Tobias Wren) (555) 555-0187 or (555) 555-0188"),
+     "http://www.grove.example.com/"},
 };
 
 const std::array<const Organisation*, OrganisationCount> Organisations{
@@ -79,8 +85,8 @@ QStringList OrganisationDetails(int organisation) {
         lines << QString::fromUtf8(line);
     lines << QString() << QCoreApplication::translate("Organisations", shown.work).split(u'\n')
           << QString();
-    for (const char* line : shown.contact)
-        lines << QString::fromUtf8(line);
+    lines << QCoreApplication::translate("Organisations", shown.contact[0])
+          << QString::fromUtf8(shown.contact[1]);
     return lines;
 }
 

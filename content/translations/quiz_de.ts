@@ -210,6 +210,26 @@ bei einer ausgelosten Frage beide Seiten zu
 vertreten, und danach die Ernte mit ihren Nachbarn
 teilen.</translation>
     </message>
+    <message>
+        <source>(Marian Oakes) (555) 555-0142 or (555) 555-0143</source>
+        <translation>(Marian Oakes) (555) 555-0142 oder (555) 555-0143</translation>
+    </message>
+    <message>
+        <source>(Dr. Elias Penrose) (555) 555-0118</source>
+        <translation>(Dr. Elias Penrose) (555) 555-0118</translation>
+    </message>
+    <message>
+        <source>(Helen Marsh) (555) 555-0163</source>
+        <translation>(Helen Marsh) (555) 555-0163</translation>
+    </message>
+    <message>
+        <source>(555) 555-0170 or (555) 555-0171</source>
+        <translation>(555) 555-0170 oder (555) 555-0171</translation>
+    </message>
+    <message>
+        <source>(Tobias Wren) (555) 555-0187 or (555) 555-0188</source>
+        <translation>(Tobias Wren) (555) 555-0187 oder (555) 555-0188</translation>
+    </message>
 </context>
 <context>
     <name>Profiles</name>

@@ -203,6 +203,26 @@ reúnen bajo ellos los domingos de verano para
 defender las dos posturas de una cuestión sorteada,
 y después comparten la cosecha con sus vecinos.</translation>
     </message>
+    <message>
+        <source>(Marian Oakes) (555) 555-0142 or (555) 555-0143</source>
+        <translation>(Marian Oakes) (555) 555-0142 o (555) 555-0143</translation>
+    </message>
+    <message>
+        <source>(Dr. Elias Penrose) (555) 555-0118</source>
+        <translation>(Dr. Elias Penrose) (555) 555-0118</translation>
+    </message>
+    <message>
+        <source>(Helen Marsh) (555) 555-0163</source>
+        <translation>(Helen Marsh) (555) 555-0163</translation>
+    </message>
+    <message>
+        <source>(555) 555-0170 or (555) 555-0171</source>
+        <translation>(555) 555-0170 o (555) 555-0171</translation>
+    </message>
+    <message>
+        <source>(Tobias Wren) (555) 555-0187 or (555) 555-0188</source>
+        <translation>(Tobias Wren) (555) 555-0187 o (555) 555-0188</translation>
+    </message>
 </context>
 <context>
     <name>Profiles</name>
