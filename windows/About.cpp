@@ -28,6 +28,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     Version->setText(texts.version);
     Label2->setText(texts.label2);
     // Screen readers skip a dialog's labels of fewer than three words, which a bare address is.
+    //: Read by screen readers in the splash: keep at least two words before the address (%1),
+    //: or the reader skips it.
     Label2->setAccessibleName(tr("Web address: %1").arg(texts.label2));
     Copyright->setText(texts.copyright);
     Comments->setText(texts.comments);

@@ -872,7 +872,8 @@ fürchtende, weil er den Keim aller anderen in sich birgt und entfaltet.
     </message>
     <message>
         <source>Web address: %1</source>
-        <translation>Webadresse: %1</translation>
+        <extracomment>Read by screen readers in the splash: keep at least two words before the address (%1), or the reader skips it.</extracomment>
+        <translation>Adresse im Web: %1</translation>
     </message>
     <message>
         <source>Program icon</source>

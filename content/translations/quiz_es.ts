@@ -863,6 +863,7 @@ temible, porque encierra y desarrolla el germen de todos los demás.
     </message>
     <message>
         <source>Web address: %1</source>
+        <extracomment>Read by screen readers in the splash: keep at least two words before the address (%1), or the reader skips it.</extracomment>
         <translation>Dirección web: %1</translation>
     </message>
     <message>

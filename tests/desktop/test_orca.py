@@ -7,8 +7,10 @@ xdotool types, one at a time once Orca has finished speaking.
 """
 
 import os
+import re
 import sys
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 from desktop import MAIN, Desktop, wait_until
 
@@ -76,13 +78,73 @@ WALK = [
 ]
 
 
+def catalogue(language):
+    """The program's translation of an English text, as its catalogue in the source tree has it."""
+    path = os.path.join(os.path.dirname(__file__), "..", "..", "content", "translations",
+                        f"quiz_{language}.ts")
+    words = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+             for context in ElementTree.parse(path).getroot()
+             for message in context.iter("message")}
+    return lambda context, english: words[(context, english)]
+
+
+def german_walk():
+    """The first steps of the walk with the program in German (Orca itself speaks English): the
+    program's phrases come from its German catalogue."""
+    de = catalogue("de")
+    plain = lambda text: text.replace("&", "")
+    key = lambda text: re.search(r"&(\w)", text)[1].lower()
+    centrist = de("Questions", "Centrist")
+    result = (de("Results", "Your philosophy is %1.").replace("%1", centrist) + " " +
+              de("Results", "The red dot marks a personal self-government score of %1 and an "
+                            "economic self-government score of %2.").replace(
+                  "%1", "50").replace("%2", "50"))
+    sentence = de("Results", "According to your answers, your political philosophy is %1.  The "
+                             "red dot on the next screen shows where you fit on the political "
+                             "map.").replace("%1", centrist)
+    walk = [
+        ((), [de("TAboutBox", "About") + " dialog " +
+              de("About", "QUIZ Version 6.1 (Win 95/Win NT), December 10, 1996"),
+              de("TAboutBox", "Web address: %1").replace(
+                  "%1", "http://www.example.com/~aquill/quiz.html")], []),
+        (("Return",), [de("TForm1", "Meridian Political Quiz") + " frame",
+                       plain(de("TForm1", "Show Results")) + " push button"], []),
+        (("Tab", "Up"), [de("Questions", "Military service should be voluntary, never compulsory"),
+                         de("TForm1", "Question %1: %2").replace("%1", "1").replace(
+                             "%2", de("TForm1", "Yes"))], []),
+        (("Down",), [de("TForm1", "Question %1: %2").replace("%1", "1").replace(
+            "%2", de("TForm1", "Maybe"))], []),  # every answer Maybe: a centrist
+        (("shift+Tab", "Return"), [de("TMessageForm", "Information") + " dialog",
+                                   sentence.split(".  ")[0]], []),
+        (("Return",), [de("TForm3", "The Political Map") + " frame", result], []),
+        (("ctrl+c",), [], [], "Quiz!\n" + result.replace(". ", ".\n") + "\n"),
+        # Restart's question in German, answered No by Esc: back at the questions.
+        (("alt", key(de("TForm3", "&File")), key(de("TForm3", "&Restart"))),
+         [de("TMessageForm", "Confirm") + " dialog " + de("TForm3", "Keep your old answers?")],
+         []),
+        (("Escape",), [de("TForm1", "Meridian Political Quiz") + " frame"], []),
+    ]
+    leave = ("alt", key(de("TForm3", "&File")), key(de("TForm3", "E&xit")))
+    return walk, leave
+
+
+ENGLISH = (WALK, ("alt", "f", "x"), {})
+
+
 class OrcaWalk(unittest.TestCase):
     def test_keys_alone_with_orca_speaking(self):
+        self.walk(*ENGLISH)
+
+    def test_the_program_in_german(self):
+        walk, leave = german_walk()
+        self.walk(walk, leave, {"LANGUAGE": "de", "LC_ALL": "de_DE.UTF-8"})
+
+    def walk(self, steps, leave, language):
         with Desktop(a11y=True) as d:
             orca = d.orca()
-            process = d.quiz(QUIZ)
+            process = d.quiz(QUIZ, env=language)
             transcript, faults = [], []
-            for keys, heard, unheard, *copied in WALK:
+            for keys, heard, unheard, *copied in steps:
                 if keys:
                     d.run("xdotool", "key", "--delay", "600", *keys)
                 said = orca.hear(*heard, timeout=15)
@@ -99,7 +161,7 @@ class OrcaWalk(unittest.TestCase):
             # a D-Bus message unfreed inside libdbus (2 of 5 runs under the sanitizers).
             orca.process.terminate()
             orca.process.wait(timeout=10)
-            d.run("xdotool", "key", "--delay", "600", "alt", "f", "x")
+            d.run("xdotool", "key", "--delay", "600", *leave)
             self.assertEqual(process.wait(timeout=20), 0)
             self.assertEqual(faults, [], "\n".join(transcript))
 
