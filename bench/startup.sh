@@ -14,10 +14,11 @@ cmake --build --preset release --target quiz bare_window quiz_startup_probe >/de
 probe="$PWD/$build/bench/libquiz_startup_probe.so"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
-measure() { # <window to watch> <program> [argument]
+# The language is set for the program alone: env hands it on with the probe.
+measure() { # <window to watch> [VARIABLE=value...] <program> [argument]
     local start line
     start=$(date +%s%N)
-    line=$(QUIZ_BENCH_WATCH="$1" LD_PRELOAD="$probe" "${@:2}" 2>/dev/null)
+    line=$(env QUIZ_BENCH_WATCH="$1" LD_PRELOAD="$probe" "${@:2}" 2>/dev/null)
     local ready=${line#ready_ns=}
     ready=${ready%% *}
     echo "$(((ready - start) / 1000)) ${line##*hwm_kb=}"
@@ -31,9 +32,9 @@ for _ in $(seq 1 "$runs"); do
     bare_t+=("$t") bare_m+=("$m")
     read -r t m < <(measure Bare "$build/bench/bare_window" --text)
     text_t+=("$t") text_m+=("$m")
-    read -r t m < <(LANGUAGE= LC_ALL=C.UTF-8 measure TAboutBox "$build/quiz")
+    read -r t m < <(measure TAboutBox LANGUAGE= LC_ALL=C.UTF-8 "$build/quiz")
     quiz_t+=("$t") quiz_m+=("$m")
-    read -r t m < <(LANGUAGE=de LC_ALL=de_DE.UTF-8 measure TAboutBox "$build/quiz")
+    read -r t m < <(measure TAboutBox LANGUAGE=de LC_ALL=de_DE.UTF-8 "$build/quiz")
     de_t+=("$t") de_m+=("$m")
 done
 
