@@ -65,10 +65,14 @@ void TForm::Create() {
     if (QWidget* client = centralWidget())
         client->installEventFilter(this);
     FormCreate();
-    FitClient();
 }
 
 void TForm::FitClient() {
+    // Once, as the window first shows: a window that start-up does not show measures nothing
+    // (nor loads its fonts) until it is opened.
+    if (fitted_)
+        return;
+    fitted_ = true;
     QWidget* client = centralWidget();
     if (!client)
         return;
@@ -88,6 +92,7 @@ TModalResult TForm::ShowModal() {
     if (isVisible())
         throw std::logic_error("Cannot make a visible window modal");
     modalResult_ = mrNone;
+    FitClient(); // before the stack places it by its size
     return quiz::Stack().Run(*this, centred_ ? quiz::Placing::Centred : quiz::Placing::AsDesigned);
 }
 
@@ -96,6 +101,7 @@ bool TForm::IsShownModally() const {
 }
 
 void TForm::Show() {
+    FitClient();
     quiz::Stack().Show(*this);
 }
 
@@ -129,6 +135,7 @@ void TForm::closeEvent(QCloseEvent* event) {
 }
 
 void TForm::showEvent(QShowEvent* event) {
+    FitClient(); // where the window was shown other than by ShowModal or Show
     QMainWindow::showEvent(event);
     if (firstFocus_)
         firstFocus_->setFocus(Qt::OtherFocusReason);

@@ -83,6 +83,7 @@ private:
     // Makes room in the client area for texts longer than their boxes, the window growing too.
     void FitClient();
 
+    bool fitted_ = false;
     TModalResult modalResult_ = mrNone;
     int paintCount_ = 0;
     QAbstractButton* cancelButton_ = nullptr;

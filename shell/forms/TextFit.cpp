@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 
 #include <algorithm>
@@ -15,6 +14,19 @@
 namespace quiz {
 
 namespace {
+
+// A caption as drawn: "&&" stands for "&", a single "&" marks the accelerator and is not drawn.
+// (By hand rather than by a regular expression, whose engine the start-up would otherwise load.)
+QString WithoutMnemonic(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
 
 // The size a label needs for its text in its box: its own size where the text fits.
 QSize LabelNeeds(const QLabel& label) {
@@ -54,9 +66,7 @@ QSize Needed(QWidget& control) {
             return size;
         // The caption (its accelerator's mark not drawn), beside the icon or the indicator, with
         // a few pixels to spare: the box of the design, not the style's roomier wish.
-        QString caption = button->text();
-        caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-        int content = button->fontMetrics().horizontalAdvance(caption);
+        int content = button->fontMetrics().horizontalAdvance(WithoutMnemonic(button->text()));
         if (!button->icon().isNull())
             content += button->iconSize().width() + 4;
         const QStyle* style = button->style();
