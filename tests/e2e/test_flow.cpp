@@ -100,9 +100,10 @@ Seen Look(QWidget* window) {
     return seen;
 }
 
-// Waits until the window has painted its content from its selector.
-void WaitForPaint(TForm* window) {
-    if (!QTest::qWaitFor([window] { return window->PaintCount() > 0; }))
+// Waits until the window has painted its content from its selector since it had painted
+// `before` times: a window opened again shows its last content until its first new paint.
+void WaitForPaint(TForm* window, int before) {
+    if (!QTest::qWaitFor([window, before] { return window->PaintCount() > before; }))
         Problem(NameOf(window) + QStringLiteral(" never painted"));
 }
 
@@ -110,8 +111,9 @@ void WaitForPaint(TForm* window) {
 Seen OpenAndLook(TForm* window, const std::function<void()>& open,
                  const std::function<void()>& close) {
     Seen seen;
+    const int before = window->PaintCount();
     WithModal(window, open, [&](QWidget*) {
-        WaitForPaint(window);
+        WaitForPaint(window, before);
         seen = Look(window);
         close();
     });
@@ -136,6 +138,7 @@ struct Cycle {
 Cycle ShowResults(const std::function<void(QWidget*)>& closeResult,
                   const std::function<void()>& onMap) {
     Cycle cycle;
+    const int before = Form3->PaintCount();
     const auto click = [] { Click(child<QPushButton>(Form1, "btnResults")); };
     WithModal(
         Form3,
@@ -150,7 +153,7 @@ Cycle ShowResults(const std::function<void(QWidget*)>& closeResult,
             });
         },
         [&](QWidget*) {
-            WaitForPaint(Form3);
+            WaitForPaint(Form3, before);
             cycle.mapOnTop = Modal() == Form3;
             cycle.visibleWithMap = VisibleWindows();
             cycle.mapTitle = Form3->windowTitle();
