@@ -78,62 +78,50 @@ WALK = [
 ]
 
 
-def catalogue(language):
-    """The program's translation of an English text, as its catalogue in the source tree has it."""
-    path = os.path.join(os.path.dirname(__file__), "..", "..", "content", "translations",
-                        f"quiz_{language}.ts")
-    words = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
-             for context in ElementTree.parse(path).getroot()
-             for message in context.iter("message")}
-    return lambda context, english: words[(context, english)]
-
-
 def german_walk():
-    """The first steps of the walk with the program in German (Orca itself speaks English): the
-    program's phrases come from its German catalogue."""
-    de = catalogue("de")
-    plain = lambda text: text.replace("&", "")
-    key = lambda text: re.search(r"&(\w)", text)[1].lower()
-    centrist = de("Questions", "Centrist")
-    result = (de("Results", "Your philosophy is %1.").replace("%1", centrist) + " " +
+    """The walk's first steps with the program in German (Orca itself speaks English), in the
+    words of the program's German catalogue."""
+    path = os.path.join(os.path.dirname(__file__), "../../content/translations/quiz_de.ts")
+    words = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+             for context in ElementTree.parse(path).getroot() for message in context.iter("message")}
+
+    def de(context, english, *values):
+        text = words[(context, english)]
+        for n, value in enumerate(values, 1):
+            text = text.replace(f"%{n}", str(value))
+        return text
+
+    key = lambda context, english: re.search(r"&(\w)", de(context, english))[1].lower()
+    centrist, main = de("Questions", "Centrist"), de("TForm1", "Meridian Political Quiz") + " frame"
+    result = (de("Results", "Your philosophy is %1.", centrist) + " " +
               de("Results", "The red dot marks a personal self-government score of %1 and an "
-                            "economic self-government score of %2.").replace(
-                  "%1", "50").replace("%2", "50"))
-    sentence = de("Results", "According to your answers, your political philosophy is %1.  The "
-                             "red dot on the next screen shows where you fit on the political "
-                             "map.").replace("%1", centrist)
+                            "economic self-government score of %2.", 50, 50))
+    answer = lambda word: de("TForm1", "Question %1: %2", 1, de("TForm1", word))
     walk = [
         ((), [de("TAboutBox", "About") + " dialog " +
               de("About", "QUIZ Version 6.1 (Win 95/Win NT), December 10, 1996"),
-              de("TAboutBox", "Web address: %1").replace(
-                  "%1", "http://www.example.com/~aquill/quiz.html")], []),
-        (("Return",), [de("TForm1", "Meridian Political Quiz") + " frame",
-                       plain(de("TForm1", "Show Results")) + " push button"], []),
+              de("TAboutBox", "Web address: %1", "http://www.example.com/~aquill/quiz.html")], []),
+        (("Return",), [main, de("TForm1", "Show Results") + " push button"], []),
         (("Tab", "Up"), [de("Questions", "Military service should be voluntary, never compulsory"),
-                         de("TForm1", "Question %1: %2").replace("%1", "1").replace(
-                             "%2", de("TForm1", "Yes"))], []),
-        (("Down",), [de("TForm1", "Question %1: %2").replace("%1", "1").replace(
-            "%2", de("TForm1", "Maybe"))], []),  # every answer Maybe: a centrist
-        (("shift+Tab", "Return"), [de("TMessageForm", "Information") + " dialog",
-                                   sentence.split(".  ")[0]], []),
+                         answer("Yes")], []),
+        (("Down",), [answer("Maybe")], []),  # every answer Maybe: a centrist
+        (("shift+Tab", "Return"), [de("TMessageForm", "Information") + " dialog " + de(
+            "Results", "According to your answers, your political philosophy is %1.  The red dot "
+            "on the next screen shows where you fit on the political map.", centrist).split(
+                ".  ")[0]], []),
         (("Return",), [de("TForm3", "The Political Map") + " frame", result], []),
         (("ctrl+c",), [], [], "Quiz!\n" + result.replace(". ", ".\n") + "\n"),
-        # Restart's question in German, answered No by Esc: back at the questions.
-        (("alt", key(de("TForm3", "&File")), key(de("TForm3", "&Restart"))),
-         [de("TMessageForm", "Confirm") + " dialog " + de("TForm3", "Keep your old answers?")],
-         []),
-        (("Escape",), [de("TForm1", "Meridian Political Quiz") + " frame"], []),
+        # Restart's question, answered No by Esc: back at the questions.
+        (("alt", key("TForm3", "&File"), key("TForm3", "&Restart")),
+         [de("TMessageForm", "Confirm") + " dialog " + de("TForm3", "Keep your old answers?")], []),
+        (("Escape",), [main], []),
     ]
-    leave = ("alt", key(de("TForm3", "&File")), key(de("TForm3", "E&xit")))
-    return walk, leave
-
-
-ENGLISH = (WALK, ("alt", "f", "x"), {})
+    return walk, ("alt", key("TForm3", "&File"), key("TForm3", "E&xit"))
 
 
 class OrcaWalk(unittest.TestCase):
     def test_keys_alone_with_orca_speaking(self):
-        self.walk(*ENGLISH)
+        self.walk(WALK, ("alt", "f", "x"), {})
 
     def test_the_program_in_german(self):
         walk, leave = german_walk()
