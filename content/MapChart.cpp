@@ -200,10 +200,11 @@ void DrawLettering(QPainter& painter, const QPainterPath& outline, const InkBox&
 
 void DrawSlantedTitle(QPainter& painter, const QFont& font, const SlantedTitle& title,
                       const QColor& colour, const QColor& halo) {
-    const double english =
-        TextOutline(font, QString::fromLatin1(title.text)).boundingRect().width();
-    const QPainterPath outline =
-        WithinRoom(TextOutline(font, QCoreApplication::translate("MapChart", title.text)), english);
+    const QString text = QCoreApplication::translate("MapChart", title.text);
+    QPainterPath outline = TextOutline(font, text);
+    if (text != QLatin1String(title.text)) // measured against the English only when translated
+        outline = WithinRoom(
+            outline, TextOutline(font, QString::fromLatin1(title.text)).boundingRect().width());
     const QPointF side = title.sideTo - title.sideFrom;
     QTransform placement;
     placement.translate(title.inkStart.x(), title.inkStart.y());
